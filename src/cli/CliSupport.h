@@ -1,0 +1,53 @@
+#pragma once
+// Argument parsing, variant loading and JSON output shared by the commands of the tool.
+#include "engine/TMove.h"
+#include "engine/Tmodele.h"
+
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace vantorel::cli {
+
+// A bad argument or an unreadable file: one line on stderr, exit code 2.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class Args {
+public:
+    // "--name value" pairs and "--flag" switches after the command name.
+    Args(int argc, char** argv, int first, const std::vector<std::string>& switches);
+
+    bool Has(const std::string& name) const { return values_.count(name) != 0; }
+    std::string Text(const std::string& name) const;
+    std::string Text(const std::string& name, const std::string& fallback) const;
+    long long Integer(const std::string& name, long long low, long long high) const;
+    long long Integer(const std::string& name, long long low, long long high,
+                      long long fallback) const;
+    std::vector<long long> Integers(const std::string& name, size_t count, long long low,
+                                    long long high) const;
+
+private:
+    std::map<std::string, std::string> values_;
+};
+
+// "0", "1" or the path of a model file.
+Tmodele LoadVariant(const std::string& spec);
+
+// The position arguments shared by moves, captures, check, play and perft.
+struct Position {
+    std::string Board;
+    int8_t Reserve[2] = {0, 0};
+};
+Position ReadPosition(const Args& args, const Tmodele& model);
+TMove ReadMove(const Args& args);
+void SeedFromArgs(const Args& args);
+
+std::string JsonString(const std::string& utf8);
+std::string JsonMove(TMove move);
+std::string JsonMoves(const Tsuivants& moves);
+
+} // namespace vantorel::cli

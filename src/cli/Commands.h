@@ -1,0 +1,14 @@
+#pragma once
+// Each command parses its arguments, prints one JSON object on stdout and returns the
+// exit code; bad input throws UsageError.
+namespace vantorel::cli {
+
+int ModelCommand(int argc, char** argv);
+int MovesCommand(int argc, char** argv);
+int CapturesCommand(int argc, char** argv);
+int CheckCommand(int argc, char** argv);
+int PlayCommand(int argc, char** argv);
+int PerftCommand(int argc, char** argv);
+int SelfplayCommand(int argc, char** argv);
+
+} // namespace vantorel::cli

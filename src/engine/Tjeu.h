@@ -1,0 +1,96 @@
+#pragma once
+// The rules engine of one game: the live position, the ply stack the searches and the
+// list operations work on, and the checks and plays of the moves the game object hands in.
+#include "TMove.h"
+#include "TRules.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace vantorel {
+
+class Tmodele;
+
+// What the engine needs of the game that owns it: whether the game is being stopped
+// (a negative status), in which case no move is generated.
+class TGameStatusSource {
+public:
+    virtual ~TGameStatusSource() = default;
+    virtual int GameStatus() const = 0;
+};
+
+// Check codes of CheckMove.
+enum TCheckCode : int {
+    kMoveLegal = 0,
+    kToOffBoard = -1,
+    kCaptureOffBoard = -2,
+    kReserveEmpty = 1,
+    kToOccupied = 2,
+    kCaptureEmpty = 3,
+    kCaptureOwnPiece = 4,
+    kGameDecided = 5,
+    kNotLegal = 99,
+};
+
+class Tjeu {
+public:
+    static constexpr int kPlyCount = 31;
+
+    // The model must be playable; throws std::invalid_argument with the reason otherwise.
+    explicit Tjeu(const Tmodele& model, int sideToMove = kWhite,
+                  const TGameStatusSource* game = nullptr);
+
+    const TRules& Rules() const { return rules_; }
+    int PointCount() const { return rules_.PointCount(); }
+    int BufferSize() const { return rules_.PointCount() + 1; }
+    int GameStatus() const { return game_ ? game_->GameStatus() : 0; }
+
+    int32_t PositionsExamined = 0;
+    std::array<TPly, kPlyCount> Plies{};
+    int32_t Depth = 0;
+    uint8_t EvalMode = 1;
+
+    // The live game. The game object writes these directly when it moves through its
+    // history or loads a game.
+    uint8_t SideToMove = kWhite;
+    std::string LiveBoard;
+    int8_t LiveReserve[2] = {0, 0};
+    TMove LastMove = NoMove;
+    int8_t Loser = kUndecided;
+
+    int MillsAt(std::string_view board, int point, int side) const;
+    // '0', 'J', 'R' or 'M': what `move` of `side` earns on the live board.
+    char CaptureKind(int side, TMove move) const;
+    int CheckMove(int side, TMove move);
+    // Applies `move` without validation (indices off the board are ignored); returns Loser.
+    int8_t PlayMove(int side, bool switchTurn, TMove move);
+    void LegalMoves(int side, std::string_view board, Tsuivants& list);
+    void LegalCaptures(int victim, std::string_view board, Tsuivants& list);
+
+    // The same rules on the ply stack.
+    void GenerateMoves(int ply, Tsuivants& list);
+    void GenerateCaptures(int ply, Tsuivants& list);
+    void MakeChild(int ply, TMove move);
+
+    // Sets ply `ply` to a board string, reserves (white, black) and mover.
+    void LoadPly(int ply, std::string_view board, const int8_t reserve[2], int mover);
+    std::string PlyBoard(int ply) const { return rules_.BoardString(Plies.at(static_cast<size_t>(ply))); }
+
+    // Leaves of the GenerateMoves/MakeChild tree `depth` plies below ply 0.
+    uint64_t Perft(int depth);
+
+    // Debug builds assert these after every MakeChild and PlayMove.
+    std::string LiveInvariantProblem() const;
+
+private:
+    uint64_t PerftFrom(int ply, int depth);
+    void AssertSound(int ply) const;
+
+    TRules rules_;
+    const TGameStatusSource* game_;
+    std::array<Tsuivants, kPlyCount> scratchLists_;
+};
+
+} // namespace vantorel
