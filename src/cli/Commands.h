@@ -10,5 +10,10 @@ int CheckCommand(int argc, char** argv);
 int PlayCommand(int argc, char** argv);
 int PerftCommand(int argc, char** argv);
 int SelfplayCommand(int argc, char** argv);
+int EvalCommand(int argc, char** argv);
+int SearchCommand(int argc, char** argv);
+int SuggestCommand(int argc, char** argv);
+int ComputerCommand(int argc, char** argv);
+int BenchCommand(int argc, char** argv);
 
 } // namespace vantorel::cli

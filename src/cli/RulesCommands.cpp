@@ -7,6 +7,7 @@
 
 #include <fstream>
 #include <iostream>
+#include <memory>
 
 namespace vantorel::cli {
 namespace {
@@ -132,10 +133,14 @@ int SelfplayCommand(int argc, char** argv) {
     const Tmodele model = LoadVariant(args.Text("variant"));
     const long long maxMoves = args.Integer("max-moves", 0, 1000000, 500);
     const bool show = args.Has("show");
+    // Without a level the moves are drawn at random among the legal ones.
+    const bool computer = args.Has("level");
+    const int level = computer ? static_cast<int>(args.Integer("level", -1000, 1000)) : 0;
     if (const std::string problem = model.PlayabilityProblem(); !problem.empty())
         throw UsageError("variant not playable: " + problem);
     SeedFromArgs(args);
     Tjeu jeu(model, kWhite);
+    if (computer) jeu.Search.SetHashTable(std::make_unique<THashTable>(model.PointCount()));
     Tsuivants played;
     Tsuivants legal;
     if (show) std::cerr << model.Name << "\n\n" << DrawTextBoard(model, jeu.LiveBoard) << "\n";
@@ -147,7 +152,13 @@ int SelfplayCommand(int argc, char** argv) {
             jeu.Loser = static_cast<int8_t>(side);
             break;
         }
-        const TMove move = legal[RandomBelow(static_cast<uint32_t>(legal.size()))];
+        TMove move = legal[RandomBelow(static_cast<uint32_t>(legal.size()))];
+        if (computer) {
+            jeu.ComputerMove(side, level, move, RandomBelow(0xFFFFFFFFu));
+            // Both sides share the table, so each decision starts from a clean one, as
+            // between two computer players.
+            jeu.Search.HashTable()->Clear();
+        }
         jeu.PlayMove(side, true, move);
         played.push_back(move);
         if (show)

@@ -16,7 +16,9 @@ constexpr Command kCommands[] = {
     {"model", vantorel::cli::ModelCommand},       {"moves", vantorel::cli::MovesCommand},
     {"captures", vantorel::cli::CapturesCommand}, {"check", vantorel::cli::CheckCommand},
     {"play", vantorel::cli::PlayCommand},         {"perft", vantorel::cli::PerftCommand},
-    {"selfplay", vantorel::cli::SelfplayCommand},
+    {"selfplay", vantorel::cli::SelfplayCommand}, {"eval", vantorel::cli::EvalCommand},
+    {"search", vantorel::cli::SearchCommand},     {"suggest", vantorel::cli::SuggestCommand},
+    {"computer", vantorel::cli::ComputerCommand}, {"bench", vantorel::cli::BenchCommand},
 };
 
 void PrintUsage() {

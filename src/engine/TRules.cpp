@@ -33,6 +33,7 @@ TRules::TRules(const Tmodele& model) {
     captureRule_ = model.CaptureRule;
     captureWhilePlacing_ = model.CaptureWhilePlacing == 1;
     minPieces_ = model.MinPieces;
+    minDepth_ = model.MinDepth;
 
     const auto n = static_cast<size_t>(pointCount_);
     neighbourStart_.assign(n + 1, 0);

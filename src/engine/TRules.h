@@ -38,6 +38,7 @@ public:
     int CaptureRule() const { return captureRule_; }
     bool CaptureWhilePlacing() const { return captureWhilePlacing_; }
     int MinPieces() const { return minPieces_; }
+    int MinDepth() const { return minDepth_; }
 
     // Mills through `point` whose three points hold `side`'s pieces (`pieces` is that
     // side's set). None while the side still has live reserve pieces and the variant
@@ -79,6 +80,7 @@ private:
     int captureRule_ = 0;
     bool captureWhilePlacing_ = true;
     int minPieces_ = 3;
+    int minDepth_ = 1;
 
     // Neighbours of point p, in link-table order: neighbours_[neighbourStart_[p] ..
     // neighbourStart_[p + 1]).

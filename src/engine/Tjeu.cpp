@@ -1,5 +1,6 @@
 #include "Tjeu.h"
 
+#include "Random.h"
 #include "Tmodele.h"
 
 #include <algorithm>
@@ -9,11 +10,15 @@
 namespace vantorel {
 
 Tjeu::Tjeu(const Tmodele& model, int sideToMove, const TGameStatusSource* game)
-    : rules_(model), game_(game) {
+    : Tjeu(std::make_shared<const TRules>(model), model.PiecesPerSide, sideToMove, game) {}
+
+Tjeu::Tjeu(std::shared_ptr<const TRules> rules, const int32_t piecesPerSide[2], int sideToMove,
+           const TGameStatusSource* game)
+    : Search(rules, game), DecisionClock(TickCount), rules_(std::move(rules)), game_(game) {
     SideToMove = static_cast<uint8_t>(sideToMove & 1);
-    LiveBoard.assign(static_cast<size_t>(rules_.PointCount()), 'L');
-    LiveReserve[0] = static_cast<int8_t>(model.PiecesPerSide[0]);
-    LiveReserve[1] = static_cast<int8_t>(model.PiecesPerSide[1]);
+    LiveBoard.assign(static_cast<size_t>(rules_->PointCount()), 'L');
+    LiveReserve[0] = static_cast<int8_t>(piecesPerSide[0]);
+    LiveReserve[1] = static_cast<int8_t>(piecesPerSide[1]);
     for (auto& ply : Plies) {
         ply = TPly{};
         ply.Reserve[0] = LiveReserve[0];
@@ -25,32 +30,32 @@ Tjeu::Tjeu(const Tmodele& model, int sideToMove, const TGameStatusSource* game)
 
 int Tjeu::MillsAt(std::string_view board, int point, int side) const {
     TPly ply;
-    rules_.LoadBoard(board, ply);
-    return rules_.MillsAt(ply.Pieces[side & 1], point, side & 1, LiveReserve);
+    rules_->LoadBoard(board, ply);
+    return rules_->MillsAt(ply.Pieces[side & 1], point, side & 1, LiveReserve);
 }
 
 char Tjeu::CaptureKind(int side, TMove move) const {
     side &= 1;
     const int opponent = 1 - side;
     TPly scratch;
-    rules_.LoadBoard(LiveBoard, scratch);
+    rules_->LoadBoard(LiveBoard, scratch);
     for (int8_t emptied : {move.From, move.Capture}) {
         scratch.Pieces[0] &= ~PointBit(emptied);
         scratch.Pieces[1] &= ~PointBit(emptied);
     }
-    const PointSet to = PointBit(move.To) & rules_.AllPoints();
+    const PointSet to = PointBit(move.To) & rules_->AllPoints();
     scratch.Pieces[side] |= to;
     scratch.Pieces[opponent] &= ~to;
-    if (rules_.MillsAt(scratch.Pieces[side], move.To, side, LiveReserve) == 0) return '0';
+    if (rules_->MillsAt(scratch.Pieces[side], move.To, side, LiveReserve) == 0) return '0';
 
     const PointSet theirs = scratch.Pieces[opponent];
     bool freePiece = false;
     ForEachPoint(theirs, [&](int p) {
-        if (rules_.MillsAt(theirs, p, opponent, LiveReserve) == 0) freePiece = true;
+        if (rules_->MillsAt(theirs, p, opponent, LiveReserve) == 0) freePiece = true;
     });
     if (freePiece) return 'J';
     const bool reserveLeft = LiveReserve[opponent] > 0;
-    switch (rules_.CaptureRule()) {
+    switch (rules_->CaptureRule()) {
     case 1:
         return reserveLeft ? 'R' : '0';
     case 2:
@@ -66,7 +71,7 @@ char Tjeu::CaptureKind(int side, TMove move) const {
 
 int Tjeu::CheckMove(int side, TMove move) {
     side &= 1;
-    const int n = rules_.PointCount();
+    const int n = rules_->PointCount();
     if (move.To < 0 || move.To >= n) return kToOffBoard;
     if (move.Capture > n - 1) return kCaptureOffBoard;
     if (move.From < 0 && LiveReserve[side] <= 0) return kReserveEmpty;
@@ -85,7 +90,7 @@ int Tjeu::CheckMove(int side, TMove move) {
 
 int8_t Tjeu::PlayMove(int side, bool switchTurn, TMove move) {
     side &= 1;
-    const auto onBoard = [this](int p) { return p >= 0 && p < rules_.PointCount(); };
+    const auto onBoard = [this](int p) { return p >= 0 && p < rules_->PointCount(); };
     Loser = kUndecided;
     if (onBoard(move.To)) LiveBoard[static_cast<size_t>(move.To)] = side == kWhite ? 'B' : 'N';
     if (onBoard(move.Capture)) LiveBoard[static_cast<size_t>(move.Capture)] = 'L';
@@ -96,7 +101,7 @@ int8_t Tjeu::PlayMove(int side, bool switchTurn, TMove move) {
     LastMove = move;
 
     TPly live;
-    rules_.LoadBoard(LiveBoard, live);
+    rules_->LoadBoard(LiveBoard, live);
     // The limit of three pieces is fixed, whatever the variant's MinPieces.
     const int white = LiveReserve[0] + PointCountOf(live.Pieces[0]);
     const int black = LiveReserve[1] + PointCountOf(live.Pieces[1]);
@@ -126,22 +131,22 @@ void Tjeu::LegalCaptures(int victim, std::string_view board, Tsuivants& list) {
 
 void Tjeu::GenerateMoves(int ply, Tsuivants& list) {
     if (GameStatus() < 0) return;
-    rules_.GenerateMoves(Plies.at(static_cast<size_t>(ply)), LiveReserve, list);
+    rules_->GenerateMoves(Plies.at(static_cast<size_t>(ply)), LiveReserve, list);
 }
 
 void Tjeu::GenerateCaptures(int ply, Tsuivants& list) {
-    rules_.GenerateCaptures(Plies.at(static_cast<size_t>(ply)), LiveReserve, list);
+    rules_->GenerateCaptures(Plies.at(static_cast<size_t>(ply)), LiveReserve, list);
 }
 
 void Tjeu::MakeChild(int ply, TMove move) {
     if (ply < 0 || ply + 1 >= kPlyCount) throw std::out_of_range("ply beyond the search stack");
-    rules_.MakeChild(Plies[static_cast<size_t>(ply)], Plies[static_cast<size_t>(ply) + 1], move);
+    rules_->MakeChild(Plies[static_cast<size_t>(ply)], Plies[static_cast<size_t>(ply) + 1], move);
     AssertSound(ply + 1);
 }
 
 void Tjeu::LoadPly(int ply, std::string_view board, const int8_t reserve[2], int mover) {
     TPly& target = Plies.at(static_cast<size_t>(ply));
-    rules_.LoadBoard(board, target);
+    rules_->LoadBoard(board, target);
     target.Reserve[0] = reserve[0];
     target.Reserve[1] = reserve[1];
     target.Mover = static_cast<int8_t>(mover & 1);
@@ -169,7 +174,7 @@ uint64_t Tjeu::PerftFrom(int ply, int depth) {
 }
 
 std::string Tjeu::LiveInvariantProblem() const {
-    if (LiveBoard.size() != static_cast<size_t>(rules_.PointCount()))
+    if (LiveBoard.size() != static_cast<size_t>(rules_->PointCount()))
         return "the live board does not have one character per point";
     for (char c : LiveBoard)
         if (c != 'L' && c != 'B' && c != 'N') return "the live board holds a foreign character";
@@ -180,7 +185,7 @@ std::string Tjeu::LiveInvariantProblem() const {
 }
 
 void Tjeu::AssertSound([[maybe_unused]] int ply) const {
-    assert(rules_.InvariantProblem(Plies[static_cast<size_t>(ply)]).empty());
+    assert(rules_->InvariantProblem(Plies[static_cast<size_t>(ply)]).empty());
 }
 
 } // namespace vantorel

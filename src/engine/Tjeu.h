@@ -3,9 +3,13 @@
 // list operations work on, and the checks and plays of the moves the game object hands in.
 #include "TMove.h"
 #include "TRules.h"
+#include "TSearch.h"
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -42,15 +46,17 @@ public:
     explicit Tjeu(const Tmodele& model, int sideToMove = kWhite,
                   const TGameStatusSource* game = nullptr);
 
-    const TRules& Rules() const { return rules_; }
-    int PointCount() const { return rules_.PointCount(); }
-    int BufferSize() const { return rules_.PointCount() + 1; }
+    const TRules& Rules() const { return *rules_; }
+    int PointCount() const { return rules_->PointCount(); }
+    int BufferSize() const { return rules_->PointCount() + 1; }
     int GameStatus() const { return game_ ? game_->GameStatus() : 0; }
 
-    int32_t PositionsExamined = 0;
+    // The ply stack of the list operations (LegalMoves, LegalCaptures, PlayMove's test).
     std::array<TPly, kPlyCount> Plies{};
-    int32_t Depth = 0;
-    uint8_t EvalMode = 1;
+    // The computer's search: its own ply stack, root lines, counters and table.
+    TSearch Search;
+    // The clock of the timed levels, in milliseconds; replaceable for tests.
+    std::function<uint32_t()> DecisionClock;
 
     // The live game. The game object writes these directly when it moves through its
     // history or loads a game.
@@ -76,7 +82,21 @@ public:
 
     // Sets ply `ply` to a board string, reserves (white, black) and mover.
     void LoadPly(int ply, std::string_view board, const int8_t reserve[2], int mover);
-    std::string PlyBoard(int ply) const { return rules_.BoardString(Plies.at(static_cast<size_t>(ply))); }
+    std::string PlyBoard(int ply) const { return rules_->BoardString(Plies.at(static_cast<size_t>(ply))); }
+    // The live position as a ply whose Mover is the side not to move.
+    TPly LivePly() const;
+
+    // The computer's choices. ComputerMove seeds the generator from the clock unless a
+    // seed is given; it leaves `move` untouched when the game is being stopped.
+    void ComputerMove(int side, int level, TMove& move, std::optional<uint32_t> seed = {});
+    // The depth of the last search ComputerMove completed.
+    int LastCompletedDepth() const { return lastCompletedDepth_; }
+    void Suggest(int depth, TSearchLine& line, bool captureFirst, int evalMode, int algorithm);
+    int BestCapture(int victim);
+    int32_t EvaluatePosition(int side, std::string_view board, int evalMode, TMove lastMove,
+                             int reserveBlack, int reserveWhite);
+    // Time allowed to a level in milliseconds, 0 for the levels that search by depth.
+    static uint32_t LevelTimeMs(int level);
 
     // Leaves of the GenerateMoves/MakeChild tree `depth` plies below ply 0.
     uint64_t Perft(int depth);
@@ -85,12 +105,15 @@ public:
     std::string LiveInvariantProblem() const;
 
 private:
+    Tjeu(std::shared_ptr<const TRules> rules, const int32_t piecesPerSide[2], int sideToMove,
+         const TGameStatusSource* game);
     uint64_t PerftFrom(int ply, int depth);
     void AssertSound(int ply) const;
 
-    TRules rules_;
+    std::shared_ptr<const TRules> rules_;
     const TGameStatusSource* game_;
     std::array<Tsuivants, kPlyCount> scratchLists_;
+    int lastCompletedDepth_ = 0;
 };
 
 } // namespace vantorel

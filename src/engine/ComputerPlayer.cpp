@@ -1,0 +1,180 @@
+// The computer's decisions on the live position: its move at a playing level, the
+// suggestion of the advice dialog, and the piece it removes when the dice grant one.
+#include "Random.h"
+#include "Tjeu.h"
+#include "Tmodele.h"
+
+#include <algorithm>
+
+namespace vantorel {
+namespace {
+
+constexpr uint32_t kSuggestionSeed = 21;
+constexpr size_t kRootMovesKept = 4;
+
+// One deepening iteration: search, order the root moves best first, and drop the worst
+// while more than four remain, so deeper iterations look at fewer moves.
+void DeepeningIteration(TSearch& search) {
+    search.Run(TAlgorithm::MTDF);
+    search.SortRootLines();
+    if (search.RootLines.size() > kRootMovesKept) search.RootLines.pop_back();
+}
+
+} // namespace
+
+TPly Tjeu::LivePly() const {
+    TPly live;
+    rules_->LoadBoard(LiveBoard, live);
+    live.Reserve[0] = LiveReserve[0];
+    live.Reserve[1] = LiveReserve[1];
+    live.Mover = static_cast<int8_t>(1 - SideToMove);
+    return live;
+}
+
+uint32_t Tjeu::LevelTimeMs(int level) {
+    if (level >= 5 && level <= 10) return static_cast<uint32_t>(level - 4) * 1000;
+    if (level > 10) return static_cast<uint32_t>(level - 10) * 5000;
+    return 0;
+}
+
+void Tjeu::ComputerMove(int /*side*/, int level, TMove& move, std::optional<uint32_t> seed) {
+    if (seed)
+        RandSeed(*seed);
+    else
+        RandomizeFromClock();
+    TSearch& search = Search;
+    search.PositionsExamined = 0;
+    search.Nodes = 0;
+    lastCompletedDepth_ = 0;
+    if (GameStatus() < 0) return;
+
+    search.EvalMode = 0;
+    const TPly live = LivePly();
+    if (live.Total(0) < 3 || live.Total(1) < 3) {
+        move = NoMove;
+        return;
+    }
+    search.LiveReserve[0] = LiveReserve[0];
+    search.LiveReserve[1] = LiveReserve[1];
+    search.LoadRoot(live);
+    search.RootLines.clear();
+    const int minDepth = rules_->MinDepth();
+
+    // Levels 4 and below 0 have no entry of their own: they play as the first one.
+    if (!search.HashTable() || level <= 0 || level == 4) {
+        search.Depth = 2;
+        search.Run(TAlgorithm::Negascout);
+        lastCompletedDepth_ = search.Depth;
+    } else if (level == 1) {
+        search.Depth = std::max(6, minDepth);
+        search.Run(TAlgorithm::MTDF);
+        lastCompletedDepth_ = search.Depth;
+    } else if (level <= 3) {
+        const int limit = std::max(level == 2 ? 10 : 14, minDepth);
+        search.EvalMode = TSearch::kDetailed;
+        for (search.Depth = 4; search.Depth <= limit && search.Depth < 30; search.Depth += 2) {
+            DeepeningIteration(search);
+            lastCompletedDepth_ = search.Depth;
+        }
+    } else {
+        // The clock is read between iterations only: one that has started always ends.
+        const uint32_t allowed = LevelTimeMs(level);
+        const uint32_t start = DecisionClock();
+        search.EvalMode = TSearch::kDetailed;
+        for (search.Depth = 4; DecisionClock() - start < allowed && search.Depth < 30;
+             search.Depth += 2) {
+            DeepeningIteration(search);
+            lastCompletedDepth_ = search.Depth;
+        }
+    }
+    const TSearchLine* best = search.BestRootLine();
+    move = best ? best->Moves[0] : NoMove;
+    search.RootLines.clear();
+}
+
+void Tjeu::Suggest(int depth, TSearchLine& line, bool captureFirst, int evalMode, int algorithm) {
+    RandSeed(kSuggestionSeed);
+    TSearch& search = Search;
+    search.PositionsExamined = 0;
+    search.Nodes = 0;
+    if (GameStatus() < 0) return;
+
+    search.EvalMode = 0;
+    TPly root = LivePly();
+    if (root.Total(0) < 3 || root.Total(1) < 3) {
+        line = TSearchLine::WithScore(-1);
+        return;
+    }
+    if (search.HashTable()) search.HashTable()->Clear();
+
+    int removed = -2;
+    if (captureFirst) {
+        const int victim = 1 - SideToMove;
+        removed = BestCapture(victim);
+        if (removed == kReserveCapture) --root.Reserve[victim];
+        if (removed >= 0) root.Pieces[victim] &= ~PointBit(removed);
+    }
+    search.LiveReserve[0] = LiveReserve[0];
+    search.LiveReserve[1] = LiveReserve[1];
+    search.LoadRoot(root);
+    search.RootLines.clear();
+    search.Depth = depth;
+    search.EvalMode = static_cast<uint8_t>(evalMode);
+    search.Run(AlgorithmFromNumber(algorithm));
+    if (search.HashTable()) search.HashTable()->Clear();
+
+    const TSearchLine* best = search.BestRootLine();
+    line = best ? *best : TSearchLine::WithScore(-1);
+    if (captureFirst && removed >= -1) {
+        std::copy_backward(line.Moves.begin(), line.Moves.end() - 1, line.Moves.end());
+        line.Moves[0] = {-2, -2, static_cast<int8_t>(removed)};
+    }
+    search.RootLines.clear();
+    RandomizeFromClock();
+}
+
+int Tjeu::BestCapture(int victim) {
+    victim &= 1;
+    TSearch& search = Search;
+    search.LiveReserve[0] = LiveReserve[0];
+    search.LiveReserve[1] = LiveReserve[1];
+    TPly live = LivePly();
+    live.Mover = static_cast<int8_t>(victim);
+    Tsuivants& captures = scratchLists_[0];
+    captures.clear();
+    rules_->GenerateCaptures(live, LiveReserve, captures);
+    if (captures.empty()) return -2;
+    if (captures.size() == 1) return captures[0].Capture;
+
+    live.Mover = static_cast<int8_t>(1 - victim);
+    search.EvalMode = TSearch::kDetailed;
+    int bestPoint = -2;
+    int32_t bestScore = 0;
+    for (const TMove capture : captures) {
+        TPly after = live;
+        after.Pieces[0] &= ~PointBit(capture.Capture);
+        after.Pieces[1] &= ~PointBit(capture.Capture);
+        search.LoadRoot(after);
+        const int32_t score = search.Evaluate(0);
+        if (bestPoint == -2 || score > bestScore) {
+            bestPoint = capture.Capture;
+            bestScore = score;
+        }
+    }
+    return bestPoint;
+}
+
+int32_t Tjeu::EvaluatePosition(int side, std::string_view board, int evalMode, TMove lastMove,
+                               int reserveBlack, int reserveWhite) {
+    TPly ply;
+    rules_->LoadBoard(board, ply);
+    ply.Reserve[0] = static_cast<int8_t>(reserveWhite);
+    ply.Reserve[1] = static_cast<int8_t>(reserveBlack);
+    ply.PlyMove = lastMove;
+    ply.Mover = static_cast<int8_t>(side & 1);
+    Search.LoadRoot(ply);
+    Search.EvalMode = static_cast<uint8_t>(evalMode);
+    return Search.Evaluate(0);
+}
+
+} // namespace vantorel

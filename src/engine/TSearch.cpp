@@ -1,0 +1,344 @@
+#include "TSearch.h"
+
+#include "Tjeu.h"
+
+#include <algorithm>
+#include <cassert>
+
+namespace vantorel {
+namespace {
+
+constexpr int32_t kMaxDepth = TSearch::kPlyCount - 2; // leaves at ply Depth + 1 <= 30
+// A null-window driver fed inconsistent bounds could pass forever; real searches settle
+// in a handful of passes.
+constexpr int kMaxPasses = 100000;
+
+int32_t Plus1(int32_t v) { return v >= kInfinity ? kInfinity : v + 1; }
+int32_t Minus1(int32_t v) { return v <= -kInfinity ? -kInfinity : v - 1; }
+
+} // namespace
+
+TAlgorithm AlgorithmFromNumber(int number) {
+    switch (number) {
+    case 1:
+        return TAlgorithm::AlphaBeta;
+    case 2:
+        return TAlgorithm::Negascout;
+    case 3:
+        return TAlgorithm::ABDual;
+    case 4:
+        return TAlgorithm::ABSSS;
+    default:
+        return TAlgorithm::MTDF;
+    }
+}
+
+TSearch::TSearch(std::shared_ptr<const TRules> rules, const TGameStatusSource* game)
+    : rules_(std::move(rules)), game_(game) {
+    for (auto& list : lists_)
+        list.reserve(64);
+}
+
+int TSearch::GameStatus() const { return game_ ? game_->GameStatus() : 0; }
+
+void TSearch::LoadRoot(const TPly& position) {
+    Plies[0] = position;
+    rootMover_ = position.Mover;
+}
+
+void TSearch::Generate(int ply, Tsuivants& list) {
+    list.clear();
+    if (GameStatus() < 0) return;
+    rules_->GenerateMoves(Plies[static_cast<size_t>(ply)], LiveReserve, list);
+}
+
+void TSearch::MakeChild(int ply, TMove move) {
+    ++Nodes;
+    rules_->MakeChild(Plies[static_cast<size_t>(ply)], Plies[static_cast<size_t>(ply) + 1], move);
+    assert(rules_->InvariantProblem(Plies[static_cast<size_t>(ply) + 1]).empty());
+}
+
+void TSearch::PrefetchChildren(int p, const Tsuivants& moves) {
+    const TPly& ply = Plies[static_cast<size_t>(p)];
+    const THashTable& table = *table_;
+    const int mover = 1 - ply.Mover;
+    const int32_t parent = boardHash_[static_cast<size_t>(p)];
+    std::vector<int32_t>& hashes = childHashes_[static_cast<size_t>(p)];
+    hashes.resize(moves.size());
+    for (size_t i = 0; i < moves.size(); ++i) {
+        const TMove m = moves[i];
+        int8_t reserve[2] = {ply.Reserve[0], ply.Reserve[1]};
+        int32_t board = parent + table.PieceHash(mover, m.To);
+        if (m.From >= 0)
+            board -= table.PieceHash(mover, m.From);
+        else
+            --reserve[mover];
+        if (m.Capture >= 0)
+            board -= table.PieceHash(1 - mover, m.Capture);
+        else if (m.Capture == kReserveCapture)
+            --reserve[1 - mover];
+        // Each term lies in 0..kModulus - 1, so two corrections at most bring it back.
+        while (board < 0)
+            board += THashTable::kModulus;
+        while (board >= THashTable::kModulus)
+            board -= THashTable::kModulus;
+        hashes[i] = board;
+        table.Prefetch(THashTable::FinishHash(board, reserve[0], reserve[1]));
+    }
+}
+
+// ------------------------------------------------------------------ evaluation
+
+int32_t TSearch::DetailedScore(const TPly& ply, int side) const {
+    const TRules& rules = *rules_;
+    const PointSet own = ply.Pieces[side];
+    const int reserve = ply.Reserve[side];
+    const int onBoard = PointCountOf(own);
+    const int total = reserve + onBoard;
+    if (total < rules.MinPieces()) return kLost;
+
+    const PointSet empty = rules.AllPoints() & ~ply.Occupied();
+    PointSet movable = 0;
+    int links = 0;
+    const bool jumps = rules.JumpRule() == 2 || (rules.JumpRule() == 0 && total == 3);
+    ForEachPoint(own, [&](int q) {
+        links += rules.LinkDegree(q);
+        if (rules.NeighbourSet(q) & empty) movable |= PointSet{1} << q;
+    });
+    if (total < 3)
+        movable = 0;
+    else if (jumps && empty)
+        movable = own;
+
+    int32_t score = 110 * reserve + 90 * onBoard + 10 * PointCountOf(movable) + links;
+    for (const PointSet mill : rules.Mills()) {
+        const PointSet mine = mill & own;
+        if (mine == mill)
+            score += 20 + 10 * PointCountOf(mill & movable);
+        else if (reserve > 0 && (mill & empty) && PointCountOf(mine) == 2)
+            score += 20;
+    }
+    return score;
+}
+
+int32_t TSearch::SideScore(const TPly& ply, int side) const {
+    if (EvalMode == kDetailed) return DetailedScore(ply, side);
+    const int reserve = ply.Reserve[side];
+    const int onBoard = PointCountOf(ply.Pieces[side]);
+    if (reserve + onBoard < rules_->MinPieces()) return kLost;
+    return 110 * reserve + 100 * onBoard;
+}
+
+int32_t TSearch::Evaluate(int p) {
+    ++PositionsExamined;
+    const TPly& ply = Plies[static_cast<size_t>(p)];
+    const int mover = ply.Mover;
+    const int32_t mine = SideScore(ply, mover);
+    const int32_t theirs = SideScore(ply, 1 - mover);
+    const int32_t win = kWinScore - 10 * p;
+    // When both sides are lost black counts as the winner.
+    if (mover == kWhite) {
+        if (mine == kLost) return -win;
+        if (theirs == kLost) return win;
+    } else {
+        if (theirs == kLost) return win;
+        if (mine == kLost) return -win;
+    }
+    return mine - theirs;
+}
+
+// ------------------------------------------------------------------ searches
+
+TSearchLine TSearch::AlphaBetaWithMemory(int p, int32_t alpha, int32_t beta) {
+    const TPly& ply = Plies[static_cast<size_t>(p)];
+    THashTable& table = *table_;
+    const TTableKey key = TTableKey::Of(ply);
+    if (p == 0) boardHash_[0] = table.BoardHash(ply.Pieces);
+    const int32_t hash = THashTable::FinishHash(boardHash_[static_cast<size_t>(p)],
+                                                ply.Reserve[0], ply.Reserve[1]);
+    int slot = -1;
+    if (p > 0) {
+        slot = table.Lookup(key, hash);
+        if (slot >= 0) {
+            const TElement& known = table.Element(slot);
+            if (known.Lower.Score >= beta) return known.Lower;
+            if (known.Upper.Score <= alpha) return known.Upper;
+            alpha = std::max(alpha, known.Lower.Score);
+            beta = std::min(beta, known.Upper.Score);
+        }
+    }
+    if (Depth < p) return TSearchLine::WithScore(Evaluate(p));
+
+    Tsuivants& moves = lists_[static_cast<size_t>(p)];
+    if (p == 0 && !RootLines.empty()) {
+        moves.clear();
+        for (const auto& line : RootLines)
+            moves.push_back(line.Moves[0]);
+    } else {
+        Generate(p, moves);
+        if (p == 0)
+            for (const TMove m : moves) {
+                RootLines.push_back(TSearchLine::WithScore(-kInfinity));
+                RootLines.back().Moves[0] = m;
+            }
+    }
+    const bool maxNode = ply.Mover == rootMover_;
+    if (moves.empty()) {
+        // The side to move has lost; nearer losses weigh more.
+        TSearchLine lost = TSearchLine::WithScore(maxNode ? -(kWinScore - 10 * p) : kWinScore - 10 * p);
+        lost.Moves[static_cast<size_t>(p)] = ply.PlyMove;
+        return lost;
+    }
+
+    PrefetchChildren(p, moves);
+    const std::vector<int32_t>& childHashes = childHashes_[static_cast<size_t>(p)];
+    TSearchLine best;
+    const size_t count = moves.size();
+    if (maxNode) {
+        best.Score = -kInfinity;
+        int32_t a = alpha;
+        for (size_t i = 0; i < count && best.Score < beta; ++i) {
+            const TMove m = moves[i];
+            MakeChild(p, m);
+            boardHash_[static_cast<size_t>(p) + 1] = childHashes[i];
+            TSearchLine child = AlphaBetaWithMemory(p + 1, a, beta);
+            child.Moves[static_cast<size_t>(p)] = m;
+            if (child.Score > best.Score) {
+                best = child;
+                if (p == 0) RootLines[i] = best;
+            }
+            a = std::max(a, best.Score);
+        }
+    } else {
+        best.Score = kInfinity;
+        int32_t b = beta;
+        for (size_t i = 0; i < count && best.Score > alpha; ++i) {
+            const TMove m = moves[i];
+            MakeChild(p, m);
+            boardHash_[static_cast<size_t>(p) + 1] = childHashes[i];
+            TSearchLine child = AlphaBetaWithMemory(p + 1, alpha, b);
+            child.Moves[static_cast<size_t>(p)] = m;
+            if (child.Score < best.Score) {
+                best = child;
+                if (p == 0) RootLines[i] = best;
+            }
+            b = std::min(b, best.Score);
+        }
+    }
+
+    // The slot found on the way in may have gone to another position during the search
+    // below; then the bounds go to a fresh element rather than to a stranger's.
+    if (slot < 0 || !table.Holds(slot, key)) slot = table.Store(key, hash);
+    TElement& element = table.Element(slot);
+    if (best.Score <= alpha) element.Upper = best;
+    if (alpha < best.Score && best.Score < beta) element.Lower = element.Upper = best;
+    if (best.Score >= beta) element.Lower = best;
+    return best;
+}
+
+TSearchLine TSearch::Negascout(int p, int32_t alpha, int32_t beta) {
+    const TPly& ply = Plies[static_cast<size_t>(p)];
+    // Every leaf is scored for the root's mover.
+    const auto leaf = [&] {
+        const int32_t score = Evaluate(p);
+        return TSearchLine::WithScore(ply.Mover != rootMover_ ? -score : score);
+    };
+    if (Depth < p) return leaf();
+
+    Tsuivants& moves = lists_[static_cast<size_t>(p)];
+    Generate(p, moves);
+    if (p == 0) {
+        RootLines.clear();
+        for (const TMove m : moves) {
+            RootLines.push_back(TSearchLine::WithScore(-kInfinity));
+            RootLines.back().Moves[0] = m;
+        }
+    }
+    if (moves.empty()) return leaf();
+
+    TSearchLine best = TSearchLine::WithScore(alpha);
+    int32_t b = beta;
+    const size_t count = moves.size();
+    for (size_t i = 0; i < count; ++i) {
+        const TMove m = moves[i];
+        const int32_t before = best.Score;
+        MakeChild(p, m);
+        TSearchLine child = Negascout(p + 1, -b, -best.Score);
+        child.Moves[static_cast<size_t>(p)] = m;
+        const int32_t t = -child.Score;
+        child.Score = t;
+        if (t > best.Score && t < beta && i > 0) {
+            // The null window failed high: search again with the full window. The child
+            // position is still in place at ply p + 1.
+            best = Negascout(p + 1, -beta, -t);
+            best.Moves[static_cast<size_t>(p)] = m;
+            best.Score = -best.Score;
+        }
+        if (t > best.Score) best = child;
+        if (best.Score >= beta) return best;
+        b = Plus1(best.Score);
+        if (p == 0 && best.Score != before) RootLines[i] = best;
+    }
+    return best;
+}
+
+TSearchLine TSearch::Run(TAlgorithm algorithm) {
+    Depth = std::clamp(Depth, 0, kMaxDepth);
+    if (algorithm == TAlgorithm::Negascout) return Negascout(0, -kInfinity, kInfinity);
+    // The memory-enhanced searches need a table; a game without one gets a private one.
+    if (!table_) table_ = std::make_unique<THashTable>(rules_->PointCount());
+
+    TSearchLine line;
+    switch (algorithm) {
+    case TAlgorithm::AlphaBeta:
+        return AlphaBetaWithMemory(0, -kInfinity, kInfinity);
+    case TAlgorithm::ABDual: {
+        int32_t gamma = kInfinity;
+        for (int pass = 0; pass < kMaxPasses; ++pass) {
+            line = AlphaBetaWithMemory(0, Minus1(gamma), gamma);
+            if (line.Score == gamma) break;
+            gamma = line.Score;
+        }
+        return line;
+    }
+    case TAlgorithm::ABSSS: {
+        int32_t gamma = -kInfinity;
+        for (int pass = 0; pass < kMaxPasses; ++pass) {
+            line = AlphaBetaWithMemory(0, gamma, Plus1(gamma));
+            if (line.Score == gamma) break;
+            gamma = line.Score;
+        }
+        return line;
+    }
+    default: {
+        int32_t upper = kInfinity, lower = -kInfinity, g = 0;
+        for (int pass = 0; pass < kMaxPasses && lower < upper; ++pass) {
+            const int32_t beta = g == lower ? Plus1(g) : g;
+            line = AlphaBetaWithMemory(0, Minus1(beta), beta);
+            g = line.Score;
+            if (g < beta)
+                upper = g;
+            else
+                lower = g;
+        }
+        return line;
+    }
+    }
+}
+
+void TSearch::SortRootLines() {
+    // Insertion sort: equal scores keep their order.
+    for (size_t k = 1; k < RootLines.size(); ++k) {
+        for (size_t j = k; j > 0 && RootLines[j].Score > RootLines[j - 1].Score; --j)
+            std::swap(RootLines[j], RootLines[j - 1]);
+    }
+}
+
+const TSearchLine* TSearch::BestRootLine() const {
+    const TSearchLine* best = nullptr;
+    for (const auto& line : RootLines)
+        if (!best || line.Score > best->Score) best = &line;
+    return best;
+}
+
+} // namespace vantorel

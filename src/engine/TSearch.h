@@ -1,0 +1,88 @@
+#pragma once
+// The computer's look-ahead: its own ply stack, the root lines, the evaluation and the
+// five searches over the transposition table. It works on a copy of the position it is
+// given, so a search never touches the live game.
+#include "THashTable.h"
+#include "TRules.h"
+#include "TSearchLine.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace vantorel {
+
+class TGameStatusSource;
+
+enum class TAlgorithm : int {
+    AlphaBeta = 1, // "Alpha-Bêta"
+    Negascout = 2,
+    ABDual = 3, // descending null windows
+    ABSSS = 4,  // ascending null windows
+    MTDF = 5,
+};
+
+// Suggest's numbering: 1..4 as listed, anything else MTDF.
+TAlgorithm AlgorithmFromNumber(int number);
+
+class TSearch {
+public:
+    static constexpr int kPlyCount = 31;
+    static constexpr uint8_t kDetailed = 1;
+
+    TSearch(std::shared_ptr<const TRules> rules, const TGameStatusSource* game);
+
+    std::array<TPly, kPlyCount> Plies{};
+    std::vector<TSearchLine> RootLines;
+    int32_t PositionsExamined = 0;
+    uint64_t Nodes = 0; // MakeChild calls
+    int32_t Depth = 0;
+    uint8_t EvalMode = kDetailed;
+    // The live reserves when the search started: whether a side's mills count while it
+    // still places is decided on them, also deep in the search.
+    int8_t LiveReserve[2] = {0, 0};
+
+    THashTable* HashTable() { return table_.get(); }
+    void SetHashTable(std::unique_ptr<THashTable> table) { table_ = std::move(table); }
+
+    // Ply 0 from a position; `mover` is the side not to move.
+    void LoadRoot(const TPly& position);
+
+    // The score of a ply for its Mover; counts one position examined.
+    int32_t Evaluate(int ply);
+    // A side's score in the current mode, or kLost.
+    static constexpr int32_t kLost = -5000000;
+    int32_t SideScore(const TPly& ply, int side) const;
+
+    TSearchLine AlphaBetaWithMemory(int ply, int32_t alpha, int32_t beta);
+    TSearchLine Negascout(int ply, int32_t alpha, int32_t beta);
+    // Runs one of the five from ply 0 at the current Depth and EvalMode; the result line.
+    TSearchLine Run(TAlgorithm algorithm);
+
+    void SortRootLines();
+    // The first root line with the highest score, or null when there is none.
+    const TSearchLine* BestRootLine() const;
+
+    const TRules& Rules() const { return *rules_; }
+    int GameStatus() const;
+
+private:
+    void Generate(int ply, Tsuivants& list);
+    void MakeChild(int ply, TMove move);
+    // Works out the children's hashes and starts fetching their table slots, so that the
+    // lookups at the children do not each wait for memory in turn.
+    void PrefetchChildren(int ply, const Tsuivants& moves);
+    int32_t DetailedScore(const TPly& ply, int side) const;
+
+    std::shared_ptr<const TRules> rules_;
+    const TGameStatusSource* game_;
+    std::unique_ptr<THashTable> table_;
+    std::array<Tsuivants, kPlyCount> lists_;
+    // The board share of the table hash of each ply, handed down from parent to child.
+    std::array<int32_t, kPlyCount> boardHash_{};
+    std::array<std::vector<int32_t>, kPlyCount> childHashes_;
+    int8_t rootMover_ = 0;
+};
+
+} // namespace vantorel
