@@ -3,6 +3,7 @@
 #include "Tjeu.h"
 
 #include <algorithm>
+#include <bit>
 #include <cassert>
 
 namespace vantorel {
@@ -37,6 +38,16 @@ TSearch::TSearch(std::shared_ptr<const TRules> rules, const TGameStatusSource* g
     : rules_(std::move(rules)), game_(game) {
     for (auto& list : lists_)
         list.reserve(64);
+    const int points = rules_->PointCount();
+    smallBoard_ = points <= 64;
+    for (int p = 0; p < points; ++p) {
+        neighbours128_.push_back(rules_->NeighbourSet(p));
+        neighbours64_.push_back(static_cast<uint64_t>(rules_->NeighbourSet(p)));
+        linkDegree_.push_back(rules_->LinkDegree(p));
+    }
+    mills128_ = rules_->Mills();
+    for (const PointSet mill : mills128_)
+        mills64_.push_back(static_cast<uint64_t>(mill));
 }
 
 int TSearch::GameStatus() const { return game_ ? game_->GameStatus() : 0; }
@@ -58,67 +69,92 @@ void TSearch::MakeChild(int ply, TMove move) {
     assert(rules_->InvariantProblem(Plies[static_cast<size_t>(ply) + 1]).empty());
 }
 
-void TSearch::PrefetchChildren(int p, const Tsuivants& moves) {
+int32_t TSearch::ChildBoardHash(int p, TMove m) const {
     const TPly& ply = Plies[static_cast<size_t>(p)];
     const THashTable& table = *table_;
     const int mover = 1 - ply.Mover;
-    const int32_t parent = boardHash_[static_cast<size_t>(p)];
-    std::vector<int32_t>& hashes = childHashes_[static_cast<size_t>(p)];
-    hashes.resize(moves.size());
-    for (size_t i = 0; i < moves.size(); ++i) {
-        const TMove m = moves[i];
-        int8_t reserve[2] = {ply.Reserve[0], ply.Reserve[1]};
-        int32_t board = parent + table.PieceHash(mover, m.To);
-        if (m.From >= 0)
-            board -= table.PieceHash(mover, m.From);
-        else
-            --reserve[mover];
-        if (m.Capture >= 0)
-            board -= table.PieceHash(1 - mover, m.Capture);
-        else if (m.Capture == kReserveCapture)
-            --reserve[1 - mover];
-        // Each term lies in 0..kModulus - 1, so two corrections at most bring it back.
-        while (board < 0)
-            board += THashTable::kModulus;
-        while (board >= THashTable::kModulus)
-            board -= THashTable::kModulus;
-        hashes[i] = board;
-        table.Prefetch(THashTable::FinishHash(board, reserve[0], reserve[1]));
-    }
+    int8_t reserve[2] = {ply.Reserve[0], ply.Reserve[1]};
+    int32_t board = boardHash_[static_cast<size_t>(p)] + table.PieceHash(mover, m.To);
+    if (m.From >= 0)
+        board -= table.PieceHash(mover, m.From);
+    else
+        --reserve[mover];
+    if (m.Capture >= 0)
+        board -= table.PieceHash(1 - mover, m.Capture);
+    else if (m.Capture == kReserveCapture)
+        --reserve[1 - mover];
+    // Each term lies in 0..kModulus - 1, so two corrections at most bring it back.
+    while (board < 0)
+        board += THashTable::kModulus;
+    while (board >= THashTable::kModulus)
+        board -= THashTable::kModulus;
+    table.Prefetch(THashTable::FinishHash(board, reserve[0], reserve[1]));
+    return board;
 }
 
 // ------------------------------------------------------------------ evaluation
 
-int32_t TSearch::DetailedScore(const TPly& ply, int side) const {
-    const TRules& rules = *rules_;
-    const PointSet own = ply.Pieces[side];
-    const int reserve = ply.Reserve[side];
-    const int onBoard = PointCountOf(own);
-    const int total = reserve + onBoard;
-    if (total < rules.MinPieces()) return kLost;
+namespace {
 
-    const PointSet empty = rules.AllPoints() & ~ply.Occupied();
-    PointSet movable = 0;
+inline int Population(uint64_t word) { return std::popcount(word); }
+inline int Population(PointSet set) { return PointCountOf(set); }
+
+template <typename Word> inline int LowestOf(Word word) {
+    if constexpr (sizeof(Word) == 8)
+        return std::countr_zero(word);
+    else
+        return LowestPoint(word);
+}
+
+// A side's detailed score: 110 a reserve piece, 100 a piece that can move and 90 one that
+// cannot, one per link touching a piece, 20..50 a complete mill by how many of its pieces
+// can move, and 20 a mill two-thirds built while pieces remain to place.
+template <typename Word>
+int32_t ScoreSide(Word own, Word empty, int reserve, int minPieces, int jumpRule,
+                  const Word* neighbours, const int* degree, const Word* mills, size_t millCount) {
+    const int onBoard = Population(own);
+    const int total = reserve + onBoard;
+    if (total < minPieces) return TSearch::kLost;
+
+    Word movable = 0;
     int links = 0;
-    const bool jumps = rules.JumpRule() == 2 || (rules.JumpRule() == 0 && total == 3);
-    ForEachPoint(own, [&](int q) {
-        links += rules.LinkDegree(q);
-        if (rules.NeighbourSet(q) & empty) movable |= PointSet{1} << q;
-    });
+    for (Word rest = own; rest; rest &= rest - 1) {
+        const int q = LowestOf(rest);
+        links += degree[q];
+        if (neighbours[q] & empty) movable |= Word{1} << q;
+    }
+    // Three pieces may jump anywhere (or always, by the variant's rule); fewer never move.
     if (total < 3)
         movable = 0;
-    else if (jumps && empty)
+    else if ((jumpRule == 2 || (jumpRule == 0 && total == 3)) && empty)
         movable = own;
 
-    int32_t score = 110 * reserve + 90 * onBoard + 10 * PointCountOf(movable) + links;
-    for (const PointSet mill : rules.Mills()) {
-        const PointSet mine = mill & own;
+    int32_t score = 110 * reserve + 90 * onBoard + 10 * Population(movable) + links;
+    for (size_t k = 0; k < millCount; ++k) {
+        const Word mill = mills[k];
+        const Word mine = mill & own;
         if (mine == mill)
-            score += 20 + 10 * PointCountOf(mill & movable);
-        else if (reserve > 0 && (mill & empty) && PointCountOf(mine) == 2)
+            score += 20 + 10 * Population(mill & movable);
+        else if (reserve > 0 && (mill & empty) && Population(mine) == 2)
             score += 20;
     }
     return score;
+}
+
+} // namespace
+
+int32_t TSearch::DetailedScore(const TPly& ply, int side) const {
+    const TRules& rules = *rules_;
+    const PointSet empty = rules.AllPoints() & ~ply.Occupied();
+    const int reserve = ply.Reserve[side];
+    if (smallBoard_)
+        return ScoreSide<uint64_t>(static_cast<uint64_t>(ply.Pieces[side]),
+                                   static_cast<uint64_t>(empty), reserve, rules.MinPieces(),
+                                   rules.JumpRule(), neighbours64_.data(), linkDegree_.data(),
+                                   mills64_.data(), mills64_.size());
+    return ScoreSide<PointSet>(ply.Pieces[side], empty, reserve, rules.MinPieces(),
+                               rules.JumpRule(), neighbours128_.data(), linkDegree_.data(),
+                               mills128_.data(), mills128_.size());
 }
 
 int32_t TSearch::SideScore(const TPly& ply, int side) const {
@@ -190,8 +226,9 @@ TSearchLine TSearch::AlphaBetaWithMemory(int p, int32_t alpha, int32_t beta) {
         return lost;
     }
 
-    PrefetchChildren(p, moves);
-    const std::vector<int32_t>& childHashes = childHashes_[static_cast<size_t>(p)];
+    // The next child's hash is worked out one move ahead, so its slot is on its way while
+    // the current child is searched.
+    int32_t nextHash = ChildBoardHash(p, moves[0]);
     TSearchLine best;
     const size_t count = moves.size();
     if (maxNode) {
@@ -200,7 +237,8 @@ TSearchLine TSearch::AlphaBetaWithMemory(int p, int32_t alpha, int32_t beta) {
         for (size_t i = 0; i < count && best.Score < beta; ++i) {
             const TMove m = moves[i];
             MakeChild(p, m);
-            boardHash_[static_cast<size_t>(p) + 1] = childHashes[i];
+            boardHash_[static_cast<size_t>(p) + 1] = nextHash;
+            if (i + 1 < count) nextHash = ChildBoardHash(p, moves[i + 1]);
             TSearchLine child = AlphaBetaWithMemory(p + 1, a, beta);
             child.Moves[static_cast<size_t>(p)] = m;
             if (child.Score > best.Score) {
@@ -215,7 +253,8 @@ TSearchLine TSearch::AlphaBetaWithMemory(int p, int32_t alpha, int32_t beta) {
         for (size_t i = 0; i < count && best.Score > alpha; ++i) {
             const TMove m = moves[i];
             MakeChild(p, m);
-            boardHash_[static_cast<size_t>(p) + 1] = childHashes[i];
+            boardHash_[static_cast<size_t>(p) + 1] = nextHash;
+            if (i + 1 < count) nextHash = ChildBoardHash(p, moves[i + 1]);
             TSearchLine child = AlphaBetaWithMemory(p + 1, alpha, b);
             child.Moves[static_cast<size_t>(p)] = m;
             if (child.Score < best.Score) {

@@ -70,10 +70,17 @@ public:
 private:
     void Generate(int ply, Tsuivants& list);
     void MakeChild(int ply, TMove move);
-    // Works out the children's hashes and starts fetching their table slots, so that the
-    // lookups at the children do not each wait for memory in turn.
-    void PrefetchChildren(int ply, const Tsuivants& moves);
+    // The board share of the hash after `move` at `ply`, and a start at fetching the
+    // child's table slot, so that its lookup does not wait for memory.
+    int32_t ChildBoardHash(int ply, TMove move) const;
     int32_t DetailedScore(const TPly& ply, int side) const;
+
+    // The evaluation's view of the board: neighbour and mill masks, link counts. Boards of
+    // up to 64 points (every usual one) are scored in 64-bit words.
+    bool smallBoard_ = false;
+    std::vector<uint64_t> neighbours64_, mills64_;
+    std::vector<PointSet> neighbours128_, mills128_;
+    std::vector<int> linkDegree_;
 
     std::shared_ptr<const TRules> rules_;
     const TGameStatusSource* game_;
@@ -81,7 +88,7 @@ private:
     std::array<Tsuivants, kPlyCount> lists_;
     // The board share of the table hash of each ply, handed down from parent to child.
     std::array<int32_t, kPlyCount> boardHash_{};
-    std::array<std::vector<int32_t>, kPlyCount> childHashes_;
+
     int8_t rootMover_ = 0;
 };
 
