@@ -100,23 +100,30 @@ int8_t Tjeu::PlayMove(int side, bool switchTurn, TMove move) {
     if (switchTurn) SideToMove = static_cast<uint8_t>(1 - side);
     LastMove = move;
 
+    Loser = DecideLoser(side);
+    assert(LiveInvariantProblem().empty());
+    return Loser;
+}
+
+int8_t Tjeu::DecideLoser(int side) {
+    side &= 1;
     TPly live;
     rules_->LoadBoard(LiveBoard, live);
     // The limit of three pieces is fixed, whatever the variant's MinPieces.
     const int white = LiveReserve[0] + PointCountOf(live.Pieces[0]);
     const int black = LiveReserve[1] + PointCountOf(live.Pieces[1]);
-    if (black < 3 && white >= 3) Loser = 1;
-    if (white < 3 && black >= 3) Loser = 0;
-    if (white < 3 && black < 3) Loser = kBothLost;
-    if (Loser == kUndecided) {
+    int8_t loser = kUndecided;
+    if (black < 3 && white >= 3) loser = 1;
+    if (white < 3 && black >= 3) loser = 0;
+    if (white < 3 && black < 3) loser = kBothLost;
+    if (loser == kUndecided) {
         LoadPly(0, LiveBoard, LiveReserve, side);
         Tsuivants& replies = scratchLists_[0];
         replies.clear();
         GenerateMoves(0, replies);
-        if (replies.empty()) Loser = static_cast<int8_t>(1 - side);
+        if (replies.empty()) loser = static_cast<int8_t>(1 - side);
     }
-    assert(LiveInvariantProblem().empty());
-    return Loser;
+    return loser;
 }
 
 void Tjeu::LegalMoves(int side, std::string_view board, Tsuivants& list) {

@@ -72,6 +72,9 @@ public:
     int CheckMove(int side, TMove move);
     // Applies `move` without validation (indices off the board are ignored); returns Loser.
     int8_t PlayMove(int side, bool switchTurn, TMove move);
+    // The loser code of the live position after `side` has moved: a side below three
+    // pieces has lost, and so has the other side when it cannot move.
+    int8_t DecideLoser(int side);
     void LegalMoves(int side, std::string_view board, Tsuivants& list);
     void LegalCaptures(int victim, std::string_view board, Tsuivants& list);
 

@@ -1,0 +1,243 @@
+// Reading the history: going back and forth, the notation of moves and entries, the
+// last-move panels, the game script and the replay.
+#include "TPlateau.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace vantorel {
+
+int TPlateau::RecordedEntries() const {
+    int count = 0;
+    while (count < static_cast<int>(History.size()) && !History[static_cast<size_t>(count)].Empty())
+        ++count;
+    return count;
+}
+
+int TPlateau::GoToEntry(int index) {
+    if (!KeepHistory || index < 0 || index >= static_cast<int>(History.size())) return 0;
+    const THistoryEntry& entry = History[static_cast<size_t>(index)];
+    if (entry.Empty() || entry.Position.size() != static_cast<size_t>(Model.PointCount())) return 0;
+    Tjeu& engine = *Engine;
+    KeyboardCursor = -1;
+    LastMover = entry.Side;
+    SideToMove = static_cast<int8_t>(1 - entry.Side);
+    engine.SideToMove = static_cast<uint8_t>(SideToMove);
+    engine.LiveBoard = entry.Position;
+    engine.LiveReserve[kWhite] = entry.ReserveWhite;
+    engine.LiveReserve[kBlack] = entry.ReserveBlack;
+    const int count = SyncPieces();
+    ClickState = kClickDestination;
+    for (int d = 1; d <= 3; ++d) {
+        Dice[static_cast<size_t>(d)].Value = entry.DiceValues[static_cast<size_t>(d) - 1];
+        Dice[static_cast<size_t>(d)].StartTick = static_cast<int32_t>(Now());
+        Dice[static_cast<size_t>(d)].Rolling = 0;
+    }
+    MoveCount = index;
+    return count;
+}
+
+void TPlateau::Undo() {
+    InvalidClicks = 0;
+    if (!KeepHistory || MoveCount < 1) return;
+    if (GameType == kHumanVsComputer || GameType == kNetworkServer) {
+        // Back to the same player's previous turn.
+        if (MoveCount < 2) return;
+        GoToEntry(MoveCount - 2);
+    } else if (GameType == kHumanVsHuman) {
+        GoToEntry(MoveCount - 1);
+    } else {
+        return;
+    }
+    if (Owner) Owner->RefreshView();
+}
+
+void TPlateau::Redo() {
+    InvalidClicks = 0;
+    if (!KeepHistory) return;
+    int target;
+    if (GameType == kHumanVsComputer || GameType == kNetworkServer)
+        target = MoveCount + 2;
+    else if (GameType == kHumanVsHuman)
+        target = MoveCount + 1;
+    else
+        return;
+    if (target < static_cast<int>(History.size()) && !History[static_cast<size_t>(target)].Empty()) {
+        GoToEntry(target);
+        if (Owner) Owner->RefreshView();
+    }
+}
+
+std::string TPlateau::MoveText(TMove move) {
+    std::string text = move.From < 0 ? "_" : std::to_string(move.From + 1);
+    text += " -> " + std::to_string(move.To + 1);
+    if (move.Capture >= 0) text += " x " + std::to_string(move.Capture + 1);
+    if (move.Capture == kReserveCapture) text += " x _ ";
+    return text;
+}
+
+std::string TPlateau::EntryText(const THistoryEntry& entry) const {
+    std::string colour = entry.Side == kWhite ? texts::kWhite : texts::kBlack;
+    colour += texts::kColourSeparator;
+    std::string dice;
+    const auto& v = entry.DiceValues;
+    if (v[0] > 0 && v[1] > 0 && v[2] > 0) {
+        char buffer[32];
+        std::snprintf(buffer, sizeof buffer, "(%d-%d-%d)", v[0], v[1], v[2]);
+        dice = buffer;
+        if (v[0] == v[1] && v[1] == v[2] && entry.RemovedPoint >= -1) dice += "* _";
+        dice += " | ";
+    }
+    const int32_t t = entry.ElapsedMs < 0 ? 0 : entry.ElapsedMs;
+    int hours = t / 3600000;
+    if (hours > 23) hours = 0;
+    char time[16];
+    std::snprintf(time, sizeof time, "%02d:%02d:%02d", hours, (t / 60000) % 60, (t / 1000) % 60);
+    return std::string(time) + " " + colour + dice + " " + MoveText(entry.Move);
+}
+
+void TPlateau::ShowLastMoves() {
+    if (!Owner || !KeepHistory) return;
+    const auto line = [this](int index) {
+        return std::to_string(index) + ". " + EntryText(History[static_cast<size_t>(index)]);
+    };
+    if (MoveCount >= static_cast<int>(History.size())) return;
+    int other = 2;
+    if (MoveCount <= 0) {
+        Owner->SetMovePanel(1, "");
+    } else {
+        const int panel = History[static_cast<size_t>(MoveCount)].Side != kWhite ? 2 : 1;
+        Owner->SetMovePanel(panel, line(MoveCount));
+        other = panel == 1 ? 2 : 1;
+    }
+    Owner->SetMovePanel(other, MoveCount < 2 ? "" : line(MoveCount - 1));
+}
+
+void TPlateau::ClockTick() {
+    if (Owner) ShowLastMoves();
+}
+
+std::string TPlateau::GameScript() const {
+    constexpr size_t kColumn = 49;
+    std::string script = std::string(texts::kWhite) + texts::kColourSeparator + Players[kWhite].Name +
+                         "\r\n" + texts::kBlack + texts::kColourSeparator + Players[kBlack].Name +
+                         "\r\n\r\n";
+    std::string line;
+    bool whitePending = false;
+    const int entries = RecordedEntries();
+    for (int i = 0; i < entries; ++i) {
+        const THistoryEntry& entry = History[static_cast<size_t>(i)];
+        if (entry.Side == kWhite) {
+            line = " " + EntryText(entry);
+            whitePending = true;
+        } else {
+            line.resize(kColumn, ' ');
+            line += "| " + EntryText(entry);
+            script += line + "\r\n";
+            whitePending = false;
+        }
+    }
+    if (whitePending) {
+        line.resize(kColumn, ' ');
+        script += line + "|\r\n";
+    }
+    return script + "\r\n";
+}
+
+void TPlateau::StartReplay() {
+    if (MoveCount < 2) return;
+    HintsShown = false;
+    if (!Owner || !Owner->HasView() || ReplayMode || !KeepHistory || GameStatus == kComputerToAct)
+        return;
+    const int entries = RecordedEntries();
+    if (entries == 0) return;
+    Owner->EnterReplay(entries);
+    GameStatus = kReplayPaused;
+    ReplayPosition = 1;
+    ReplaySeek(0);
+}
+
+void TPlateau::ReplaySeek(int t) {
+    const int P = ReplayPosition;
+    const int last = RecordedEntries() - 1;
+    HintsShown = false;
+    const auto refresh = [this] {
+        if (Owner) Owner->RefreshView();
+    };
+    const bool inRange = t >= 0 && t <= last;
+    if (t == P) {
+        if (inRange) GoToEntry(t);
+        refresh();
+        return;
+    }
+    if (P >= 0 && P <= last && inRange && std::abs(P - t) >= 2) {
+        GoToEntry(t);
+        refresh();
+        ReplayPosition = t;
+        return;
+    }
+    if (inRange && t == P - 1) {
+        // One step back is shown at once: there is no backward animation.
+        GoToEntry(t);
+        Engine->Loser = kUndecided;
+        refresh();
+        ReplayPosition = t;
+        return;
+    }
+    int n = std::abs(P - t) == 1 ? t - 1 : t + 1;
+    const auto clamp = [last](int v) { return v < 0 ? 0 : (v > last ? last : v); };
+    t = clamp(t);
+    n = clamp(n);
+    if (t == P && t > 0 && t < last) return;
+    if (n != MoveCount || n == 0 || n == last) GoToEntry(n);
+    Engine->Loser = kUndecided;
+    refresh();
+    if (t == n) return;
+    const THistoryEntry& entry = History[static_cast<size_t>(t)];
+    Engine->LastMove = entry.Move;
+    if (t > P) {
+        // A step forward animates move t on the position before it.
+        const int side = entry.Side & 1;
+        const TMove m = entry.Move;
+        if (m.To >= 0) {
+            TPieceRec* record = m.From < 0 ? HighestReserveRecord(side) : RecordOn(side, m.From);
+            if (record) {
+                record->State = TPieceRec::OnBoard;
+                record->PreviousPoint = m.From;
+                record->Point = m.To;
+                record->Stamp = static_cast<int32_t>(Now());
+            }
+            MarkOnly(m.To, 'D');
+        }
+        if (m.Capture >= 0) {
+            if (TPieceRec* record = RecordOn(1 - side, m.Capture)) {
+                record->State = TPieceRec::OnBoard;
+                record->PreviousPoint = -1;
+                record->Point = m.Capture;
+                record->Stamp = static_cast<int32_t>(Now());
+            }
+        }
+    }
+    ReplayPosition = t;
+}
+
+void TPlateau::ReplayRewind() {
+    GameStatus = kReplayPaused;
+    const int entries = RecordedEntries();
+    if (entries == 0) return;
+    if (Owner) Owner->ResetReplayTrackBar(entries);
+    Engine->Loser = kUndecided;
+    ClearHighlight();
+    ReplayMode = true;
+    GoToEntry(0);
+    if (Owner) Owner->RefreshView();
+}
+
+void TPlateau::EndReplay() {
+    GameStatus = kWaiting;
+    ReplayMode = false;
+    HintsShown = false;
+    if (Owner) Owner->LeaveReplay();
+}
+
+} // namespace vantorel
