@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <iosfwd>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -97,6 +98,8 @@ enum TClickState : int8_t {
 
 inline constexpr int kNoColour = 255;
 inline constexpr int kHistoryGrowth = 20;
+// More entries than any game can reach; a file or a peer that claims more is refused.
+inline constexpr int kMaxHistoryEntries = 10000;
 
 class TPlateau {
 public:
@@ -162,6 +165,11 @@ public:
     void ReplaySeek(int index);
     void ReplayRewind();
     void EndReplay();
+
+    // The saved game. LoadGame reads the whole file before it changes anything: a damaged
+    // or foreign file throws StreamError and leaves the game as it was.
+    void SaveGame(std::ostream& stream) const;
+    void LoadGame(std::istream& stream);
 
     // The chooser's previews: one computer move at the first level, applied directly.
     bool PlayPreviewMove();
