@@ -15,5 +15,7 @@ int SearchCommand(int argc, char** argv);
 int SuggestCommand(int argc, char** argv);
 int ComputerCommand(int argc, char** argv);
 int BenchCommand(int argc, char** argv);
+int GameCommand(int argc, char** argv);
+int VtlCommand(int argc, char** argv);
 
 } // namespace vantorel::cli

@@ -19,6 +19,7 @@ constexpr Command kCommands[] = {
     {"selfplay", vantorel::cli::SelfplayCommand}, {"eval", vantorel::cli::EvalCommand},
     {"search", vantorel::cli::SearchCommand},     {"suggest", vantorel::cli::SuggestCommand},
     {"computer", vantorel::cli::ComputerCommand}, {"bench", vantorel::cli::BenchCommand},
+    {"game", vantorel::cli::GameCommand},         {"vtl", vantorel::cli::VtlCommand},
 };
 
 void PrintUsage() {
