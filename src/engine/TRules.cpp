@@ -64,13 +64,17 @@ TRules::TRules(const Tmodele& model) {
             if (Contains(mill, p)) millsAt_.push_back(mill);
     }
     millStart_[n] = static_cast<int>(millsAt_.size());
+    smallBoard_ = pointCount_ <= 64;
+    for (PointSet mill : millsAt_)
+        millsAt64_.push_back(static_cast<uint64_t>(mill));
 }
 
 int TRules::MillsAt(PointSet pieces, int point, int side, const int8_t liveReserve[2]) const {
     if (liveReserve[side] > 0 && !captureWhilePlacing_) return 0;
     if (point < 0 || point >= pointCount_) return 0;
     int count = 0;
-    for (int k = millStart_[static_cast<size_t>(point)]; k < millStart_[static_cast<size_t>(point) + 1]; ++k) {
+    for (int k = millStart_[static_cast<size_t>(point)];
+         k < millStart_[static_cast<size_t>(point) + 1]; ++k) {
         const PointSet mill = millsAt_[static_cast<size_t>(k)];
         if ((pieces & mill) == mill) ++count;
     }
@@ -78,10 +82,19 @@ int TRules::MillsAt(PointSet pieces, int point, int side, const int8_t liveReser
 }
 
 bool TRules::ClosesMill(PointSet pieces, int point) const {
-    for (int k = millStart_[static_cast<size_t>(point)]; k < millStart_[static_cast<size_t>(point) + 1]; ++k) {
+    for (int k = millStart_[static_cast<size_t>(point)];
+         k < millStart_[static_cast<size_t>(point) + 1]; ++k) {
         const PointSet mill = millsAt_[static_cast<size_t>(k)];
         if ((pieces & mill) == mill) return true;
     }
+    return false;
+}
+
+bool TRules::ClosesMill64(uint64_t pieces, int point) const {
+    const auto begin = static_cast<size_t>(millStart_[static_cast<size_t>(point)]);
+    const auto end = static_cast<size_t>(millStart_[static_cast<size_t>(point) + 1]);
+    for (size_t k = begin; k < end; ++k)
+        if ((pieces & millsAt64_[k]) == millsAt64_[k]) return true;
     return false;
 }
 
@@ -92,49 +105,43 @@ PointSet TRules::MillCover(PointSet pieces) const {
     return cover;
 }
 
-void TRules::AddCandidate(int from, int to, int mover, const TPly& ply, PointSet capturable,
-                          bool capturesAllowed, const int8_t liveReserve[2],
-                          Tsuivants& list) const {
+void TRules::AddCaptures(int from, int to, int mover, const TPly& ply, PointSet capturable,
+                         const int8_t liveReserve[2], Tsuivants& list) const {
     const auto f = static_cast<int8_t>(from);
     const auto t = static_cast<int8_t>(to);
-    if (capturesAllowed) {
-        const PointSet after = (ply.Pieces[mover] & ~PointBit(from)) | PointBit(to);
-        if (ClosesMill(after, to)) {
-            const int opponent = 1 - mover;
-            const size_t before = list.size();
-            ForEachPoint(capturable, [&](int c) {
-                AddInGenerationOrder(list, {f, t, static_cast<int8_t>(c)});
-            });
-            if (list.size() != before) return;
-            const bool reserveLeft = liveReserve[opponent] > 0;
-            const auto takeAny = [&] {
-                ForEachPoint(ply.Pieces[opponent], [&](int c) {
-                    AddInGenerationOrder(list, {f, t, static_cast<int8_t>(c)});
-                });
-            };
-            switch (captureRule_) {
-            case 1:
-                if (reserveLeft) AddInGenerationOrder(list, {f, t, kReserveCapture});
-                break;
-            case 2:
-                if (reserveLeft)
-                    AddInGenerationOrder(list, {f, t, kReserveCapture});
-                else
-                    takeAny();
-                break;
-            case 3:
-                if (reserveLeft)
-                    AddInGenerationOrder(list, {f, t, kReserveCapture});
-                else if (ply.Reserve[mover] <= 0 && PointCountOf(ply.Pieces[mover]) == 3)
-                    takeAny();
-                break;
-            default:
-                break;
-            }
-            if (list.size() != before) return;
-        }
+    const int opponent = 1 - mover;
+    const size_t before = list.size();
+    ForEachPoint(capturable, [&](int c) {
+        AddInGenerationOrder(list, {f, t, static_cast<int8_t>(c)});
+    });
+    if (list.size() != before) return;
+    const bool reserveLeft = liveReserve[opponent] > 0;
+    const auto takeAny = [&] {
+        ForEachPoint(ply.Pieces[opponent], [&](int c) {
+            AddInGenerationOrder(list, {f, t, static_cast<int8_t>(c)});
+        });
+    };
+    switch (captureRule_) {
+    case 1:
+        if (reserveLeft) AddInGenerationOrder(list, {f, t, kReserveCapture});
+        break;
+    case 2:
+        if (reserveLeft)
+            AddInGenerationOrder(list, {f, t, kReserveCapture});
+        else
+            takeAny();
+        break;
+    case 3:
+        if (reserveLeft)
+            AddInGenerationOrder(list, {f, t, kReserveCapture});
+        else if (ply.Reserve[mover] <= 0 && PointCountOf(ply.Pieces[mover]) == 3)
+            takeAny();
+        break;
+    default:
+        break;
     }
-    AddInGenerationOrder(list, {f, t, kNoCapture});
+    // A mill with nothing to take is played as a quiet move.
+    if (list.size() == before) AddInGenerationOrder(list, {f, t, kNoCapture});
 }
 
 void TRules::GenerateMoves(const TPly& ply, const int8_t liveReserve[2], Tsuivants& list) const {
@@ -156,26 +163,42 @@ void TRules::GenerateMoves(const TPly& ply, const int8_t liveReserve[2], Tsuivan
         capturable = theirMillsCount ? theirs & ~MillCover(theirs) : theirs;
     }
 
+    // Most candidates close no mill; on boards of up to 64 points that test runs on one
+    // machine word.
+    const uint64_t own64 = static_cast<uint64_t>(own);
+    const auto candidate = [&](int from, int to) {
+        bool closes = false;
+        if (capturesAllowed) {
+            if (smallBoard_) {
+                const uint64_t after =
+                    (from >= 0 ? own64 & ~(uint64_t{1} << from) : own64) | (uint64_t{1} << to);
+                closes = ClosesMill64(after, to);
+            } else {
+                closes = ClosesMill((own & ~PointBit(from)) | PointBit(to), to);
+            }
+        }
+        if (closes)
+            AddCaptures(from, to, mover, ply, capturable, liveReserve, list);
+        else
+            AddInGenerationOrder(list,
+                                 {static_cast<int8_t>(from), static_cast<int8_t>(to), kNoCapture});
+    };
+
     if (placing) {
-        ForEachPoint(empty, [&](int p) {
-            AddCandidate(-1, p, mover, ply, capturable, capturesAllowed, liveReserve, list);
-        });
+        ForEachPoint(empty, [&](int p) { candidate(-1, p); });
         return;
     }
     const bool jumps = jumpRule_ == 2 || (jumpRule_ == 0 && PointCountOf(own) == 3);
     ForEachPoint(own, [&](int from) {
         if (jumps) {
-            ForEachPoint(empty, [&](int to) {
-                AddCandidate(from, to, mover, ply, capturable, capturesAllowed, liveReserve, list);
-            });
+            ForEachPoint(empty, [&](int to) { candidate(from, to); });
             return;
         }
         const auto begin = static_cast<size_t>(neighbourStart_[static_cast<size_t>(from)]);
         const auto end = static_cast<size_t>(neighbourStart_[static_cast<size_t>(from) + 1]);
         for (size_t k = begin; k < end; ++k) {
             const int to = neighbours_[k];
-            if (Contains(empty, to))
-                AddCandidate(from, to, mover, ply, capturable, capturesAllowed, liveReserve, list);
+            if (Contains(empty, to)) candidate(from, to);
         }
     });
 }

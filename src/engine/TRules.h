@@ -70,9 +70,11 @@ public:
     PointSet MillCover(PointSet pieces) const;
 
 private:
-    void AddCandidate(int from, int to, int mover, const TPly& ply, PointSet capturable,
-                      bool capturesAllowed, const int8_t liveReserve[2], Tsuivants& list) const;
+    // The triples of a move that closes a mill, by what it may take.
+    void AddCaptures(int from, int to, int mover, const TPly& ply, PointSet capturable,
+                     const int8_t liveReserve[2], Tsuivants& list) const;
     bool ClosesMill(PointSet pieces, int point) const;
+    bool ClosesMill64(uint64_t pieces, int point) const;
 
     int pointCount_ = 0;
     PointSet allPoints_ = 0;
@@ -92,6 +94,8 @@ private:
     std::vector<PointSet> millsAt_;
     std::vector<int> millStart_;
     std::vector<PointSet> mills_;
+    bool smallBoard_ = false;
+    std::vector<uint64_t> millsAt64_;
 };
 
 // Adds a move at the end of a list and moves it forward: past every quiet predecessor

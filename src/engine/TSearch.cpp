@@ -14,8 +14,12 @@ constexpr int32_t kMaxDepth = TSearch::kPlyCount - 2; // leaves at ply Depth + 1
 // in a handful of passes.
 constexpr int kMaxPasses = 100000;
 
-int32_t Plus1(int32_t v) { return v >= kInfinity ? kInfinity : v + 1; }
-int32_t Minus1(int32_t v) { return v <= -kInfinity ? -kInfinity : v - 1; }
+int32_t Plus1(int32_t v) {
+    return v >= kInfinity ? kInfinity : v + 1;
+}
+int32_t Minus1(int32_t v) {
+    return v <= -kInfinity ? -kInfinity : v - 1;
+}
 
 } // namespace
 
@@ -50,7 +54,9 @@ TSearch::TSearch(std::shared_ptr<const TRules> rules, const TGameStatusSource* g
         mills64_.push_back(static_cast<uint64_t>(mill));
 }
 
-int TSearch::GameStatus() const { return game_ ? game_->GameStatus() : 0; }
+int TSearch::GameStatus() const {
+    return game_ ? game_->GameStatus() : 0;
+}
 
 void TSearch::LoadRoot(const TPly& position) {
     Plies[0] = position;
@@ -96,8 +102,12 @@ int32_t TSearch::ChildBoardHash(int p, TMove m) const {
 
 namespace {
 
-inline int Population(uint64_t word) { return std::popcount(word); }
-inline int Population(PointSet set) { return PointCountOf(set); }
+inline int Population(uint64_t word) {
+    return std::popcount(word);
+}
+inline int Population(PointSet set) {
+    return PointCountOf(set);
+}
 
 template <typename Word> inline int LowestOf(Word word) {
     if constexpr (sizeof(Word) == 8)
@@ -141,7 +151,71 @@ int32_t ScoreSide(Word own, Word empty, int reserve, int minPieces, int jumpRule
     return score;
 }
 
+// Both sides' detailed scores in one walk over the mills: every leaf needs both.
+template <typename Word>
+void ScoreBoth(const Word pieces[2], Word empty, const int8_t reserve[2], int minPieces,
+               int jumpRule, const Word* neighbours, const int* degree, const Word* mills,
+               size_t millCount, int32_t score[2]) {
+    Word movable[2] = {0, 0};
+    bool lost[2];
+    for (int side = 0; side < 2; ++side) {
+        const Word own = pieces[side];
+        const int onBoard = Population(own);
+        const int total = reserve[side] + onBoard;
+        lost[side] = total < minPieces;
+        int links = 0;
+        for (Word rest = own; rest; rest &= rest - 1) {
+            const int q = LowestOf(rest);
+            links += degree[q];
+            if (neighbours[q] & empty) movable[side] |= Word{1} << q;
+        }
+        if (total < 3)
+            movable[side] = 0;
+        else if ((jumpRule == 2 || (jumpRule == 0 && total == 3)) && empty)
+            movable[side] = own;
+        score[side] = 110 * reserve[side] + 90 * onBoard + 10 * Population(movable[side]) + links;
+    }
+    for (size_t k = 0; k < millCount; ++k) {
+        const Word mill = mills[k];
+        const Word white = mill & pieces[0];
+        const Word black = mill & pieces[1];
+        if (white == mill)
+            score[0] += 20 + 10 * Population(mill & movable[0]);
+        else if (black == mill)
+            score[1] += 20 + 10 * Population(mill & movable[1]);
+        else if (mill & empty) {
+            if (reserve[0] > 0 && Population(white) == 2)
+                score[0] += 20;
+            else if (reserve[1] > 0 && Population(black) == 2)
+                score[1] += 20;
+        }
+    }
+    for (int side = 0; side < 2; ++side)
+        if (lost[side]) score[side] = TSearch::kLost;
+}
+
 } // namespace
+
+void TSearch::BothScores(const TPly& ply, int32_t score[2]) const {
+    if (EvalMode != kDetailed) {
+        score[0] = SideScore(ply, 0);
+        score[1] = SideScore(ply, 1);
+        return;
+    }
+    const TRules& rules = *rules_;
+    const PointSet empty = rules.AllPoints() & ~ply.Occupied();
+    if (smallBoard_) {
+        const uint64_t pieces[2] = {static_cast<uint64_t>(ply.Pieces[0]),
+                                    static_cast<uint64_t>(ply.Pieces[1])};
+        ScoreBoth<uint64_t>(pieces, static_cast<uint64_t>(empty), ply.Reserve, rules.MinPieces(),
+                            rules.JumpRule(), neighbours64_.data(), linkDegree_.data(),
+                            mills64_.data(), mills64_.size(), score);
+    } else {
+        ScoreBoth<PointSet>(ply.Pieces, empty, ply.Reserve, rules.MinPieces(), rules.JumpRule(),
+                            neighbours128_.data(), linkDegree_.data(), mills128_.data(),
+                            mills128_.size(), score);
+    }
+}
 
 int32_t TSearch::DetailedScore(const TPly& ply, int side) const {
     const TRules& rules = *rules_;
@@ -169,8 +243,10 @@ int32_t TSearch::Evaluate(int p) {
     ++PositionsExamined;
     const TPly& ply = Plies[static_cast<size_t>(p)];
     const int mover = ply.Mover;
-    const int32_t mine = SideScore(ply, mover);
-    const int32_t theirs = SideScore(ply, 1 - mover);
+    int32_t score[2];
+    BothScores(ply, score);
+    const int32_t mine = score[mover];
+    const int32_t theirs = score[1 - mover];
     const int32_t win = kWinScore - 10 * p;
     // When both sides are lost black counts as the winner.
     if (mover == kWhite) {
@@ -190,8 +266,8 @@ TSearchLine TSearch::AlphaBetaWithMemory(int p, int32_t alpha, int32_t beta) {
     THashTable& table = *table_;
     const TTableKey key = TTableKey::Of(ply);
     if (p == 0) boardHash_[0] = table.BoardHash(ply.Pieces);
-    const int32_t hash = THashTable::FinishHash(boardHash_[static_cast<size_t>(p)],
-                                                ply.Reserve[0], ply.Reserve[1]);
+    const int32_t hash =
+        THashTable::FinishHash(boardHash_[static_cast<size_t>(p)], ply.Reserve[0], ply.Reserve[1]);
     int slot = -1;
     if (p > 0) {
         slot = table.Lookup(key, hash);
@@ -221,7 +297,8 @@ TSearchLine TSearch::AlphaBetaWithMemory(int p, int32_t alpha, int32_t beta) {
     const bool maxNode = ply.Mover == rootMover_;
     if (moves.empty()) {
         // The side to move has lost; nearer losses weigh more.
-        TSearchLine lost = TSearchLine::WithScore(maxNode ? -(kWinScore - 10 * p) : kWinScore - 10 * p);
+        TSearchLine lost =
+            TSearchLine::WithScore(maxNode ? -(kWinScore - 10 * p) : kWinScore - 10 * p);
         lost.Moves[static_cast<size_t>(p)] = ply.PlyMove;
         return lost;
     }

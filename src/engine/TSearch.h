@@ -74,6 +74,7 @@ private:
     // child's table slot, so that its lookup does not wait for memory.
     int32_t ChildBoardHash(int ply, TMove move) const;
     int32_t DetailedScore(const TPly& ply, int side) const;
+    void BothScores(const TPly& ply, int32_t score[2]) const;
 
     // The evaluation's view of the board: neighbour and mill masks, link counts. Boards of
     // up to 64 points (every usual one) are scored in 64-bit words.
