@@ -54,7 +54,26 @@ double DecodeExtended(const Extended80& bytes) {
     } else {
         // Extended denormals use the exponent of biased value 1.
         const int exponent = (biased == 0 ? 1 : biased) - 16383 - 63;
-        magnitude = std::ldexp(static_cast<double>(mantissa), exponent);
+        const int topBit = 63 - std::countl_zero(mantissa);
+        if (exponent + topBit >= -1022) {
+            // A normal double: one rounding to 53 bits, then an exact scaling.
+            magnitude = std::ldexp(static_cast<double>(mantissa), exponent);
+        } else {
+            // Below the normal range the double keeps fewer bits: round once, to the
+            // nearest multiple of 2^-1074, ties to even.
+            const int drop = -1074 - exponent;
+            uint64_t kept = 0;
+            if (drop <= 0) {
+                kept = mantissa << -drop;
+            } else if (drop <= 64) {
+                const unsigned __int128 wide = mantissa;
+                kept = static_cast<uint64_t>(wide >> drop);
+                const unsigned __int128 rest = wide & ((static_cast<unsigned __int128>(1) << drop) - 1);
+                const unsigned __int128 half = static_cast<unsigned __int128>(1) << (drop - 1);
+                if (rest > half || (rest == half && (kept & 1))) ++kept;
+            }
+            magnitude = std::ldexp(static_cast<double>(kept), -1074);
+        }
     }
     return negative ? -magnitude : magnitude;
 }

@@ -4,7 +4,7 @@
 #include "TValueStream.h"
 #include "TextCodec.h"
 
-#include <chrono>
+#include <ctime>
 #include <cmath>
 #include <cstdio>
 #include <istream>
@@ -97,11 +97,13 @@ void Tmodele::DrawIdentity() {
 }
 
 void Tmodele::SetToday() {
-    using namespace std::chrono;
-    const year_month_day today{floor<days>(system_clock::now())};
-    Day = static_cast<uint16_t>(static_cast<unsigned>(today.day()));
-    Month = static_cast<uint16_t>(static_cast<unsigned>(today.month()));
-    Year = static_cast<uint16_t>(static_cast<int>(today.year()));
+    // The user's local date, not the date at Greenwich.
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    Day = static_cast<uint16_t>(local.tm_mday);
+    Month = static_cast<uint16_t>(local.tm_mon + 1);
+    Year = static_cast<uint16_t>(local.tm_year + 1900);
 }
 
 void Tmodele::Create(int32_t kind) {
@@ -197,12 +199,14 @@ int Tmodele::TextChecksum(const std::string& utf8Text) {
     // The sum runs over the 8-bit form of the text, so that accented names give the same
     // checksum as in files written by 8-bit programs.
     const std::string bytes = Utf8ToCp1252(utf8Text);
-    int32_t r = 0;
+    // Wide arithmetic: the same sums as 32-bit arithmetic for any text of a sane length, and
+    // no overflow for the longest a stranger's file can hold.
+    int64_t r = 0;
     for (size_t i = 0; i < bytes.size(); ++i) {
-        const int c = static_cast<unsigned char>(bytes[i]);
-        if (c >= 48 && c <= 122) r = (r * 256 + c * static_cast<int32_t>(i + 2)) % 65521;
+        const int64_t c = static_cast<unsigned char>(bytes[i]);
+        if (c >= 48 && c <= 122) r = (r * 256 + c * static_cast<int64_t>(i + 2)) % 65521;
     }
-    return r;
+    return static_cast<int>(r);
 }
 
 int Tmodele::Checksum() const {

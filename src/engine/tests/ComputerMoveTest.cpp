@@ -1,0 +1,522 @@
+// The computer's decisions on the live position: the move at each playing level, the depth
+// schedule of the levels, the suggestion line and the piece removed for the dice.
+// Timed levels run on a decision clock that moves only when a deepening iteration ends, as
+// if each iteration took a given number of milliseconds.
+#include "engine/Random.h"
+#include "engine/Tjeu.h"
+#include "engine/Tmodele.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+using namespace vantorel;
+
+namespace {
+
+constexpr int32_t kWin = 5000000;
+constexpr TMove kSentinel{5, 6, 7};
+
+uint32_t CountingTick() {
+    static uint32_t now = 0;
+    return ++now;
+}
+
+TMove M(int from, int to, int capture = -2) {
+    return {static_cast<int8_t>(from), static_cast<int8_t>(to), static_cast<int8_t>(capture)};
+}
+
+std::string Board(std::initializer_list<int> white, std::initializer_list<int> black,
+                  char rest = 'L') {
+    std::string board(24, rest);
+    for (int p : white)
+        board[static_cast<size_t>(p)] = 'B';
+    for (int p : black)
+        board[static_cast<size_t>(p)] = 'N';
+    return board;
+}
+
+std::string WithEmpty(std::string board, std::initializer_list<int> empty) {
+    for (int p : empty)
+        board[static_cast<size_t>(p)] = 'L';
+    return board;
+}
+
+// White's only move 1 -> 0 leaves black without a move: every search is a few nodes deep
+// whatever the depth, so the depth schedule can run to its end.
+const std::string kOneMoveToWin = WithEmpty(Board({1, 2, 9, 17}, {}, 'N'), {0});
+
+// Black has three pieces on a nearly full board; white can close a mill four ways and a
+// quiet 19 -> 20 is legal as well.
+const std::string kCaptureToWin = WithEmpty(Board({}, {4, 13, 22}, 'B'), {1, 20});
+
+class FixedStatus : public TGameStatusSource {
+public:
+    explicit FixedStatus(int status) : status_(status) {}
+    int GameStatus() const override { return status_; }
+
+private:
+    int status_;
+};
+
+struct Game {
+    Game(const Tmodele& model, const std::string& board, int whiteReserve, int blackReserve,
+         int sideToMove, bool withTable = true, const TGameStatusSource* status = nullptr)
+        : jeu(model, sideToMove, status) {
+        jeu.LiveBoard = board;
+        jeu.LiveReserve[0] = static_cast<int8_t>(whiteReserve);
+        jeu.LiveReserve[1] = static_cast<int8_t>(blackReserve);
+        if (withTable) jeu.Search.SetHashTable(std::make_unique<THashTable>(24, CountingTick));
+        UseIterationClock(1000000);
+    }
+
+    // Each completed deepening iteration advances the clock by `msPerIteration`.
+    void UseIterationClock(uint32_t msPerIteration, uint32_t start = 0) {
+        const Tjeu* engine = &jeu;
+        jeu.DecisionClock = [engine, msPerIteration, start] {
+            const int depth = engine->LastCompletedDepth();
+            const uint32_t done = depth >= 4 ? static_cast<uint32_t>(depth - 2) / 2 : 0;
+            return start + done * msPerIteration;
+        };
+    }
+
+    TMove Play(int level, uint32_t seed = 5) {
+        TMove move = kSentinel;
+        jeu.ComputerMove(jeu.SideToMove, level, move, seed);
+        return move;
+    }
+
+    bool IsLegal(TMove move) {
+        Tsuivants legal;
+        jeu.LegalMoves(jeu.SideToMove, jeu.LiveBoard, legal);
+        return std::find(legal.begin(), legal.end(), move) != legal.end();
+    }
+
+    Tjeu jeu;
+};
+
+struct Position {
+    const char* name;
+    int kind;
+    std::string board;
+    int whiteReserve, blackReserve, sideToMove;
+};
+
+// Positions whose trees stay small enough for the deepest levels in a debug build: nearly
+// full boards in the moving phase and the last placements.
+std::vector<Position> SmallTreePositions() {
+    std::vector<Position> positions = {
+        {"one move to win", 1, kOneMoveToWin, 0, 0, kWhite},
+        {"capture to win, Marelle", 0, kCaptureToWin, 0, 0, kWhite},
+        {"last placements", 1,
+         WithEmpty(Board({0, 2, 4, 6, 9, 11, 13, 15, 17, 19}, {}, 'N'), {16, 18, 20, 22}), 1, 1,
+         kBlack},
+        {"last placements, Marelle", 0,
+         WithEmpty(Board({0, 2, 4, 6, 9, 11, 13, 15, 17, 19}, {}, 'N'), {16, 18, 20, 22}), 1, 1,
+         kWhite},
+    };
+    std::mt19937 rng(606);
+    for (int kind : {0, 1})
+        for (int i = 0; i < 2; ++i) {
+            std::string board(24, 'N');
+            for (int p = 0; p < 24; ++p)
+                if (rng() % 2) board[static_cast<size_t>(p)] = 'B';
+            for (int k = 0; k < 2 + i; ++k)
+                board[rng() % 24] = 'L';
+            positions.push_back({"random nearly full board", kind, board, 0, 0, i % 2});
+        }
+    return positions;
+}
+
+} // namespace
+
+TEST(ComputerMove, EveryLevelPlaysALegalMoveAndLeavesTheLiveGameAlone) {
+    for (const Position& position : SmallTreePositions()) {
+        const Tmodele model(position.kind);
+        Game game(model, position.board, position.whiteReserve, position.blackReserve,
+                  position.sideToMove);
+        Tsuivants legal;
+        game.jeu.LegalMoves(position.sideToMove, position.board, legal);
+        if (legal.empty()) continue; // a random board may have blocked the side to move
+        for (int level : {0, 1, 2, 3, 4, -1, 6, 11}) {
+            SCOPED_TRACE(::testing::Message()
+                         << position.name << " " << position.board << " level " << level);
+            const TMove move = game.Play(level);
+            EXPECT_TRUE(game.IsLegal(move)) << "(" << int(move.From) << ", " << int(move.To) << ", "
+                                            << int(move.Capture) << ")";
+            EXPECT_EQ(game.jeu.LiveBoard, position.board);
+            EXPECT_EQ(game.jeu.LiveReserve[0], position.whiteReserve);
+            EXPECT_EQ(game.jeu.LiveReserve[1], position.blackReserve);
+            EXPECT_EQ(game.jeu.SideToMove, position.sideToMove);
+            EXPECT_TRUE(game.jeu.Search.RootLines.empty()) << "root lines are freed";
+        }
+    }
+}
+
+TEST(ComputerMove, EveryLevelTakesAnImmediateWin) {
+    for (int kind : {0, 1}) {
+        const Tmodele model(kind);
+        for (int level : {0, 1, 2, 3, 6, 11}) {
+            SCOPED_TRACE(::testing::Message() << "kind " << kind << " level " << level);
+            Game game(model, kCaptureToWin, 0, 0, kWhite);
+            const TMove move = game.Play(level);
+            ASSERT_TRUE(game.IsLegal(move));
+            EXPECT_GE(move.Capture, 0);
+            EXPECT_EQ(game.jeu.PlayMove(kWhite, true, move), 1) << "black must be left lost";
+        }
+    }
+}
+
+TEST(ComputerMove, DepthScheduleOfTheLevels) {
+    const struct {
+        const char* fault;
+        int minDepth;
+        int level;
+        bool withTable;
+        int depth;
+    } cases[] = {
+        {"level 0 ignores the variant's minimum depth", 4, 0, true, 2},
+        {"level 1 searches at 6", 4, 1, true, 6},
+        {"level 2 deepens up to 10", 4, 2, true, 10},
+        {"level 3 deepens up to 14", 4, 3, true, 14},
+        {"level 1 is raised to the minimum depth", 8, 1, true, 8},
+        {"level 2 keeps 10 above a smaller minimum", 8, 2, true, 10},
+        {"level 2 is raised to the minimum depth", 12, 2, true, 12},
+        {"level 3 is raised to the minimum depth", 16, 3, true, 16},
+        {"deepening stops below the end of the ply stack", 40, 3, true, 28},
+        {"level 0 stays at 2 under a large minimum", 16, 0, true, 2},
+        {"timed levels ignore the minimum depth", 16, 6, true, 4},
+        {"without a table level 1 plays as level 0", 4, 1, false, 2},
+        {"without a table level 2 plays as level 0", 4, 2, false, 2},
+        {"without a table level 3 plays as level 0", 4, 3, false, 2},
+        {"without a table a timed level plays as level 0", 4, 11, false, 2},
+    };
+    for (const auto& c : cases) {
+        Tmodele model(1);
+        model.MinDepth = c.minDepth;
+        Game game(model, kOneMoveToWin, 0, 0, kWhite, c.withTable);
+        game.UseIterationClock(3000);
+        EXPECT_EQ(game.Play(c.level), M(1, 0)) << c.fault;
+        EXPECT_EQ(game.jeu.LastCompletedDepth(), c.depth) << c.fault;
+    }
+}
+
+TEST(ComputerMove, TimedLevelsStartIterationsWhileTimeRemains) {
+    const struct {
+        const char* fault;
+        int level;
+        uint32_t msPerIteration;
+        uint32_t start;
+        int depth;
+    } cases[] = {
+        {"a 3 s iteration uses up 2 s: exactly one", 6, 3000, 0, 4},
+        {"after a 1 s iteration a second one starts", 6, 1000, 0, 6},
+        {"five 400 ms iterations fill 2 s", 6, 400, 0, 12},
+        {"level 7 allows 3 s", 7, 1000, 0, 8},
+        {"level 11 allows 5 s", 11, 1000, 0, 12},
+        {"level 16 allows 30 s", 16, 10000, 0, 8},
+        {"level 34 allows 2 minutes", 34, 50000, 0, 8},
+        {"a clock that never moves stops at the end of the ply stack", 6, 0, 0, 28},
+        {"the millisecond counter may wrap during a decision", 6, 1000, 0xFFFFFC18u, 6},
+    };
+    for (const auto& c : cases) {
+        const Tmodele model(1);
+        Game game(model, kOneMoveToWin, 0, 0, kWhite);
+        game.UseIterationClock(c.msPerIteration, c.start);
+        EXPECT_EQ(game.Play(c.level), M(1, 0)) << c.fault;
+        EXPECT_EQ(game.jeu.LastCompletedDepth(), c.depth) << c.fault;
+    }
+}
+
+TEST(ComputerMove, LevelTimes) {
+    const struct {
+        int level;
+        uint32_t ms;
+    } cases[] = {{0, 0},    {1, 0},     {3, 0},     {4, 0},      {-1, 0},     {5, 1000},
+                 {6, 2000}, {10, 6000}, {11, 5000}, {16, 30000}, {22, 60000}, {34, 120000}};
+    for (const auto& c : cases)
+        EXPECT_EQ(Tjeu::LevelTimeMs(c.level), c.ms) << "level " << c.level;
+}
+
+TEST(ComputerMove, NoMoveWhenASideIsBelowThreePieces) {
+    const struct {
+        const char* fault;
+        std::string board;
+        int whiteReserve, blackReserve;
+        bool noMove;
+    } cases[] = {
+        {"two black pieces on the board", Board({0, 1, 2, 3}, {20, 22}), 0, 0, true},
+        {"reserve pieces count: one on the board and one to place", Board({0}, {20, 22, 23}), 1, 0,
+         true},
+        {"both sides below three", Board({0, 1}, {20, 22}), 0, 0, true},
+        {"one on the board and two to place make three", Board({0, 1, 2, 3}, {20}), 0, 2, false},
+    };
+    const Tmodele model(1);
+    for (const auto& c : cases)
+        for (int level : {0, 1, 3, 6}) {
+            // The one playable position is too wide open for the deep levels.
+            if (!c.noMove && level != 0) continue;
+            Game game(model, c.board, c.whiteReserve, c.blackReserve, kWhite);
+            const TMove move = game.Play(level);
+            if (c.noMove) {
+                EXPECT_EQ(move, NoMove) << c.fault << ", level " << level;
+                EXPECT_EQ(game.jeu.Search.PositionsExamined, 0) << c.fault;
+            } else {
+                EXPECT_TRUE(game.IsLegal(move)) << c.fault << ", level " << level;
+            }
+        }
+}
+
+TEST(ComputerMove, NoMoveForASideThatCannotMove) {
+    // Black to move after 1 -> 0: the only empty point is surrounded by white.
+    const std::string board = WithEmpty(Board({0, 2, 9, 17}, {}, 'N'), {1});
+    const Tmodele model(1);
+    for (int level : {0, 1, 3, 6}) {
+        Game game(model, board, 0, 0, kBlack);
+        EXPECT_EQ(game.Play(level), NoMove) << "level " << level;
+    }
+}
+
+TEST(ComputerMove, AStoppingGameLeavesTheMoveAndTheLineUntouched) {
+    const Tmodele model(1);
+    const FixedStatus stopping(-1);
+    Game game(model, std::string(24, 'L'), 9, 9, kWhite, true, &stopping);
+    game.jeu.Search.PositionsExamined = 99;
+    EXPECT_EQ(game.Play(1), kSentinel);
+    EXPECT_EQ(game.jeu.Search.PositionsExamined, 0);
+    TSearchLine line = TSearchLine::WithScore(1234);
+    game.jeu.Suggest(2, line, false, 1, 5);
+    EXPECT_EQ(line.Score, 1234);
+    EXPECT_EQ(line.Moves[0], NoMove);
+
+    const FixedStatus running(0);
+    Game control(model, std::string(24, 'L'), 9, 9, kWhite, true, &running);
+    EXPECT_TRUE(control.IsLegal(control.Play(0)));
+}
+
+TEST(ComputerMove, SeededDecisionsAreReproducible) {
+    const Tmodele model(1);
+    const std::string board = Board({0, 1, 9, 14}, {4, 12, 20, 21});
+    for (int level : {0, 1}) {
+        Game first(model, board, 5, 5, kWhite);
+        Game second(model, board, 5, 5, kWhite);
+        EXPECT_EQ(first.Play(level, 42), second.Play(level, 42)) << "level " << level;
+        EXPECT_EQ(first.jeu.Search.PositionsExamined, second.jeu.Search.PositionsExamined)
+            << "level " << level;
+    }
+    // The counter belongs to one decision: a second one starts again from zero.
+    Game game(model, board, 5, 5, kWhite);
+    game.Play(0, 42);
+    const int32_t once = game.jeu.Search.PositionsExamined;
+    game.Play(0, 42);
+    EXPECT_EQ(game.jeu.Search.PositionsExamined, once);
+}
+
+TEST(ComputerMove, TheTableKeepsItsBoundsButSuggestClearsIt) {
+    const Tmodele model(1);
+    const std::string board = Board({0, 1, 9, 14}, {4, 12, 20, 21});
+    Game game(model, board, 5, 5, kWhite);
+    game.Play(1);
+    EXPECT_GT(game.jeu.Search.HashTable()->Count(), 0) << "bounds carry over to the next decision";
+    TSearchLine line;
+    game.jeu.Suggest(2, line, false, 1, 5);
+    EXPECT_EQ(game.jeu.Search.HashTable()->Count(), 0);
+}
+
+TEST(Suggest, SameArgumentsGiveTheSameLine) {
+    const Tmodele model(1);
+    const std::string board = Board({0, 1, 9, 14}, {4, 12, 20, 21});
+    for (int algorithm = 1; algorithm <= 5; ++algorithm) {
+        Game game(model, board, 5, 5, kWhite);
+        TSearchLine first, second;
+        game.jeu.Suggest(2, first, false, 1, algorithm);
+        const int32_t examined = game.jeu.Search.PositionsExamined;
+        RandSeed(999); // whatever the generator did in between
+        game.jeu.Suggest(2, second, false, 1, algorithm);
+        EXPECT_EQ(first.Score, second.Score) << "algorithm " << algorithm;
+        EXPECT_EQ(first.Moves, second.Moves) << "algorithm " << algorithm;
+        EXPECT_EQ(game.jeu.Search.PositionsExamined, examined) << "algorithm " << algorithm;
+        EXPECT_TRUE(game.IsLegal(first.Moves[0])) << "algorithm " << algorithm;
+    }
+}
+
+TEST(Suggest, NoLineBelowThreePieces) {
+    const Tmodele model(1);
+    Game game(model, Board({0, 1, 2, 3}, {20, 22}), 0, 0, kWhite);
+    TSearchLine line = TSearchLine::WithScore(77);
+    game.jeu.Suggest(3, line, false, 1, 5);
+    EXPECT_EQ(line.Score, -1);
+    EXPECT_EQ(game.jeu.Search.PositionsExamined, 0) << "nothing is searched";
+}
+
+TEST(Suggest, CaptureFirstPutsTheRemovalBeforeTheMove) {
+    constexpr int kAnyPoint = 100;
+    const struct {
+        const char* fault;
+        int captureRule;
+        std::string board;
+        int blackReserve;
+        int removed; // what BestCapture gives, -2 for nothing
+    } cases[] = {
+        {"a board piece is removed before the search", 1, Board({0, 1, 9, 14}, {4, 12, 20, 21}), 5,
+         kAnyPoint},
+        {"a reserve piece is taken when every black piece stands in a mill", 1,
+         Board({9, 14, 23}, {0, 1, 2}), 3, -1},
+        {"nothing to remove: the line is not shifted", 0, Board({9, 14, 23}, {0, 1, 2}), 3, -2},
+    };
+    for (const auto& c : cases) {
+        Tmodele model(1);
+        model.CaptureRule = c.captureRule;
+        Game game(model, c.board, 5, c.blackReserve, kWhite);
+        const int r = game.jeu.BestCapture(kBlack);
+        if (c.removed == kAnyPoint) {
+            ASSERT_GE(r, 0) << c.fault;
+        } else {
+            ASSERT_EQ(r, c.removed) << c.fault;
+        }
+
+        TSearchLine line;
+        game.jeu.Suggest(2, line, true, 1, 5);
+        EXPECT_EQ(game.jeu.LiveBoard, c.board) << "the live game is not touched";
+        EXPECT_EQ(game.jeu.LiveReserve[1], c.blackReserve);
+
+        // The same search on the position after the removal, played out for real.
+        std::string after = c.board;
+        int afterReserve = c.blackReserve;
+        if (r >= 0) after[static_cast<size_t>(r)] = 'L';
+        if (r == -1) --afterReserve;
+        Game reference(model, after, 5, afterReserve, kWhite);
+        TSearchLine expected;
+        reference.jeu.Suggest(2, expected, false, 1, 5);
+
+        EXPECT_EQ(line.Score, expected.Score) << c.fault;
+        const size_t shift = r >= -1 ? 1 : 0;
+        if (shift) {
+            EXPECT_EQ(line.Moves[0], M(-2, -2, r)) << c.fault;
+        }
+        for (size_t k = 0; k + shift < line.Moves.size(); ++k)
+            EXPECT_EQ(line.Moves[k + shift], expected.Moves[k]) << c.fault << ", move " << k;
+    }
+}
+
+namespace {
+
+// What may be removed from the victim, from the capture rules: pieces outside the victim's
+// complete mills (mills do not count while it still places and the variant forbids
+// captures while placing), else by the capture rule a reserve piece or any piece.
+std::vector<int> ReferenceCandidates(const Tmodele& model, const std::string& board,
+                                     const int8_t reserve[2], int victim) {
+    const char piece = victim == kWhite ? 'B' : 'N';
+    const bool millsCount = !(reserve[victim] > 0 && model.CaptureWhilePlacing == 0);
+    std::vector<int> free, all;
+    for (int p = 0; p < 24; ++p) {
+        if (board[static_cast<size_t>(p)] != piece) continue;
+        all.push_back(p);
+        bool inMill = false;
+        for (const auto& mill : model.Mills) {
+            const bool through = mill.P1 == p || mill.P2 == p || mill.P3 == p;
+            const bool complete = board[static_cast<size_t>(mill.P1)] == piece &&
+                                  board[static_cast<size_t>(mill.P2)] == piece &&
+                                  board[static_cast<size_t>(mill.P3)] == piece;
+            inMill = inMill || (millsCount && through && complete);
+        }
+        if (!inMill) free.push_back(p);
+    }
+    if (!free.empty()) return free;
+    if (model.CaptureRule == 0) return {};
+    if (reserve[victim] > 0) return {-1};
+    if (model.CaptureRule == 1) return {};
+    return all;
+}
+
+int ReferenceBestCapture(Tjeu& jeu, const Tmodele& model, int victim) {
+    const std::vector<int> candidates =
+        ReferenceCandidates(model, jeu.LiveBoard, jeu.LiveReserve, victim);
+    if (candidates.empty()) return -2;
+    if (candidates.size() == 1) return candidates[0];
+    int best = -2;
+    int32_t bestScore = 0;
+    for (int p : candidates) {
+        std::string after = jeu.LiveBoard;
+        after[static_cast<size_t>(p)] = 'L';
+        const int32_t score = jeu.EvaluatePosition(1 - victim, after, 1, NoMove, jeu.LiveReserve[1],
+                                                   jeu.LiveReserve[0]);
+        if (best == -2 || score > bestScore) {
+            best = p;
+            bestScore = score;
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+TEST(BestCapture, HandPickedCases) {
+    const struct {
+        const char* fault;
+        int kind, captureRule;
+        std::string board;
+        int blackReserve;
+        std::optional<int> expected; // empty: the best by evaluation among several
+    } cases[] = {
+        {"rule 0 never takes a piece of a mill", 1, 0, Board({9, 14, 23}, {0, 1, 2}), 3, -2},
+        {"rule 1 takes from the reserve when every piece is in a mill", 1, 1,
+         Board({9, 14, 23}, {0, 1, 2}), 3, -1},
+        {"rule 1 with an empty reserve takes nothing", 1, 1, Board({9, 14, 23}, {0, 1, 2}), 0, -2},
+        {"a single free piece is the answer", 1, 1, Board({9, 14, 23}, {0, 1, 2, 20}), 0, 20},
+        {"rule 2 takes any piece when mills and reserve are exhausted", 1, 2,
+         Board({9, 14, 23}, {0, 1, 2}), 0, std::nullopt},
+        {"mills do not protect while placing without captures", 0, 0, Board({9, 14, 23}, {0, 1, 2}),
+         2, std::nullopt},
+        {"several free pieces: the one best for the capturer", 1, 1,
+         Board({9, 14, 23}, {0, 1, 4, 12, 21}), 0, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        Tmodele model(c.kind);
+        model.CaptureRule = c.captureRule;
+        Game game(model, c.board, 4, c.blackReserve, kWhite);
+        const int expected =
+            c.expected ? *c.expected : ReferenceBestCapture(game.jeu, model, kBlack);
+        game.jeu.Search.PositionsExamined = 0;
+        EXPECT_EQ(game.jeu.BestCapture(kBlack), expected) << c.fault;
+        if (c.expected) {
+            EXPECT_EQ(game.jeu.Search.PositionsExamined, 0)
+                << c.fault << ": no evaluation for a single choice";
+        }
+        EXPECT_EQ(game.jeu.LiveBoard, c.board);
+    }
+}
+
+TEST(BestCapture, AgreesWithTheCaptureRulesOnRandomPositions) {
+    std::mt19937 rng(515);
+    const struct {
+        int kind, captureRule, captureWhilePlacing;
+    } variants[] = {{0, 0, 0}, {1, 1, 1}, {1, 2, 1}, {1, 3, 0}, {0, 2, 0}};
+    for (const auto& v : variants) {
+        Tmodele model(v.kind);
+        model.CaptureRule = v.captureRule;
+        model.CaptureWhilePlacing = v.captureWhilePlacing;
+        Game game(model, std::string(24, 'L'), 0, 0, kWhite, false);
+        for (int i = 0; i < 150; ++i) {
+            std::string board(24, 'L');
+            const unsigned density = 2 + rng() % 6;
+            for (char& c : board)
+                if (rng() % 8 < density) c = rng() % 2 ? 'B' : 'N';
+            game.jeu.LiveBoard = board;
+            game.jeu.LiveReserve[0] = static_cast<int8_t>(rng() % 2 ? 0 : rng() % 5);
+            game.jeu.LiveReserve[1] = static_cast<int8_t>(rng() % 2 ? 0 : rng() % 5);
+            const int victim = static_cast<int>(rng() % 2);
+            const int expected = ReferenceBestCapture(game.jeu, model, victim);
+            EXPECT_EQ(game.jeu.BestCapture(victim), expected)
+                << "rule " << v.captureRule << " board " << board << " reserves "
+                << int(game.jeu.LiveReserve[0]) << "/" << int(game.jeu.LiveReserve[1]) << " victim "
+                << victim;
+        }
+    }
+}
