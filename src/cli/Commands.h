@@ -17,5 +17,7 @@ int ComputerCommand(int argc, char** argv);
 int BenchCommand(int argc, char** argv);
 int GameCommand(int argc, char** argv);
 int VtlCommand(int argc, char** argv);
+int StateCommand(int argc, char** argv);
+int LibraryCommand(int argc, char** argv);
 
 } // namespace vantorel::cli

@@ -5,6 +5,7 @@
 #include "engine/Random.h"
 #include "engine/TValueStream.h"
 #include "game/Messages.h"
+#include "game/Protocol.h"
 #include "game/TPlateau.h"
 
 #include <fstream>
@@ -78,8 +79,10 @@ void PlayComputerTurns(TPlateau& game, std::vector<std::string>& errors) {
     for (int guard = 0; guard < 10000 && game.GameStatus == kComputerToAct; ++guard) {
         const int side = game.SideToMove;
         try {
-            if (game.ClickState == kClickRollDice || game.ClickState == kClickStopDice ||
-                game.ClickState == kClickComputerDice) {
+            if (game.ClickState == kClickRollDice) {
+                game.RollDice();
+                game.Click(-1);
+            } else if (game.ClickState == kClickStopDice || game.ClickState == kClickComputerDice) {
                 game.Click(-1);
             } else if (game.ClickState == kClickDiceRemoval) {
                 game.Click(game.Engine->BestCapture(1 - side));
@@ -133,6 +136,8 @@ int GameCommand(int argc, char** argv) {
     for (int point : clicks) {
         now += 1000;
         try {
+            // A dice click while the dice wait to be rolled throws them first.
+            if (point == -1 && game.ClickState == kClickRollDice) game.RollDice();
             game.Click(point);
         } catch (const Ecoup_imposible& e) {
             errors.push_back(e.what());
@@ -161,17 +166,33 @@ int GameCommand(int argc, char** argv) {
     return 0;
 }
 
-int VtlCommand(int argc, char** argv) {
-    if (argc < 3) throw UsageError("usage: vtl FILE");
-    const std::string path = argv[2];
+namespace {
+
+// A saved game read into a headless game; a damaged file gives the catalogue's message.
+void LoadSavedGame(const std::string& path, TPlateau& game) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw UsageError(ErrorMessage(4, path));
-    TPlateau game(1, true, nullptr, {}, [] {});
     try {
         game.LoadGame(in);
     } catch (const StreamError& e) {
         throw UsageError(ErrorMessage(4, e.what()));
     }
+}
+
+} // namespace
+
+int StateCommand(int argc, char** argv) {
+    if (argc < 3) throw UsageError("usage: state FILE");
+    TPlateau game(1, true, nullptr, {}, [] {});
+    LoadSavedGame(argv[2], game);
+    std::cout << "{\"state\": " << JsonString(EncodeState(game, -1, false)) << "}\n";
+    return 0;
+}
+
+int VtlCommand(int argc, char** argv) {
+    if (argc < 3) throw UsageError("usage: vtl FILE");
+    TPlateau game(1, true, nullptr, {}, [] {});
+    LoadSavedGame(argv[2], game);
     const Tmodele& m = game.Model;
     std::cout << "{\"title\": " << JsonString(game.Title) << ", \"players\": [["
               << JsonString(game.Players[0].Name) << ", " << int{game.Players[0].Kind} << "], ["

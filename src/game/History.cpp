@@ -210,11 +210,12 @@ void TPlateau::ReplaySeek(int t) {
             MarkOnly(m.To, 'D');
         }
         if (m.Capture >= 0) {
+            // The captured piece leaves the board after the move, as in play.
             if (TPieceRec* record = RecordOn(1 - side, m.Capture)) {
-                record->State = TPieceRec::OnBoard;
-                record->PreviousPoint = -1;
-                record->Point = m.Capture;
-                record->Stamp = static_cast<int32_t>(Now());
+                record->State = TPieceRec::Captured;
+                record->PreviousPoint = m.Capture;
+                record->Point = -2;
+                record->Stamp = static_cast<int32_t>(Now() + 1);
             }
         }
     }

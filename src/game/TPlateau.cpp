@@ -170,10 +170,7 @@ void TPlateau::Click(int point, int colour, int pieceIndex) {
         break;
     }
     case kClickRollDice:
-        for (int d = 1; d <= 3; ++d) {
-            Dice[static_cast<size_t>(d)].Value = static_cast<int8_t>(RandomBelow(6) + 1);
-            Dice[static_cast<size_t>(d)].StartTick = static_cast<int32_t>(Now());
-        }
+        // The values were thrown before the click (RollDice, or a partner's message).
         Owner->StartDiceRoll();
         ClickState = kClickStopDice;
         if (GameStatus == kWaiting) GameStatus = kHumanToAct;
@@ -269,7 +266,17 @@ void TPlateau::ClickDestination(int point, int colour, int pieceIndex) {
         ClickState = kClickCapture;
         return;
     }
-    if (kind == 'R') PendingMove.Capture = kReserveCapture;
+    if (kind == 'R') {
+        // The piece taken from the opponent's reserve leaves its records too, so that the
+        // views stop showing it.
+        PendingMove.Capture = kReserveCapture;
+        if (TPieceRec* taken = HighestReserveRecord(1 - mover)) {
+            taken->State = TPieceRec::Captured;
+            taken->PreviousPoint = taken->Point;
+            taken->Point = -2;
+            taken->Stamp = static_cast<int32_t>(Now() + 1);
+        }
+    }
     ExecuteMove(mover, PendingMove);
 }
 
@@ -358,6 +365,13 @@ int TPlateau::SyncPieces() {
     }
     PendingMove = NoMove;
     return count;
+}
+
+void TPlateau::RollDice() {
+    for (int d = 1; d <= 3; ++d) {
+        Dice[static_cast<size_t>(d)].Value = static_cast<int8_t>(RandomBelow(6) + 1);
+        Dice[static_cast<size_t>(d)].StartTick = static_cast<int32_t>(Now());
+    }
 }
 
 bool TPlateau::PlayPreviewMove() {

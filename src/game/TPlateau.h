@@ -139,6 +139,8 @@ public:
     void NewGame();
     void Click(int point, int colour = kNoColour, int pieceIndex = -1);
     void CancelSelection();
+    // Throws the three dice; the roll click then shows them rolling.
+    void RollDice();
     void MarkMoveHints(int side);
     void MarkDiceRemovals(int victim, bool& reserveRemovable);
     int SyncPieces();
@@ -175,7 +177,7 @@ public:
     bool PlayPreviewMove();
 
     uint32_t Now() const { return clock_(); }
-    // Both sides' reserve records and pieces agree with the engine's position.
+    // The side to move, the highlight and the record counts agree with the engine.
     std::string InvariantProblem() const;
 
 private:

@@ -173,29 +173,31 @@ TEST(ComputerMove, EveryLevelTakesAnImmediateWin) {
     }
 }
 
-TEST(ComputerMove, DepthScheduleOfTheLevels) {
+TEST(ComputerMove, DepthAndScoreOfTheLevels) {
+    constexpr uint8_t S = 0, D = 1; // simple and detailed score
     const struct {
         const char* fault;
         int minDepth;
         int level;
         bool withTable;
         int depth;
+        uint8_t mode;
     } cases[] = {
-        {"level 0 ignores the variant's minimum depth", 4, 0, true, 2},
-        {"level 1 searches at 6", 4, 1, true, 6},
-        {"level 2 deepens up to 10", 4, 2, true, 10},
-        {"level 3 deepens up to 14", 4, 3, true, 14},
-        {"level 1 is raised to the minimum depth", 8, 1, true, 8},
-        {"level 2 keeps 10 above a smaller minimum", 8, 2, true, 10},
-        {"level 2 is raised to the minimum depth", 12, 2, true, 12},
-        {"level 3 is raised to the minimum depth", 16, 3, true, 16},
-        {"deepening stops below the end of the ply stack", 40, 3, true, 28},
-        {"level 0 stays at 2 under a large minimum", 16, 0, true, 2},
-        {"timed levels ignore the minimum depth", 16, 6, true, 4},
-        {"without a table level 1 plays as level 0", 4, 1, false, 2},
-        {"without a table level 2 plays as level 0", 4, 2, false, 2},
-        {"without a table level 3 plays as level 0", 4, 3, false, 2},
-        {"without a table a timed level plays as level 0", 4, 11, false, 2},
+        {"level 0 ignores the variant's minimum depth", 4, 0, true, 2, S},
+        {"level 1 searches at 6 with the simple score", 4, 1, true, 6, S},
+        {"level 2 deepens up to 10 with the detailed score", 4, 2, true, 10, D},
+        {"level 3 deepens up to 14", 4, 3, true, 14, D},
+        {"level 1 is raised to the minimum depth", 8, 1, true, 8, S},
+        {"level 2 keeps 10 above a smaller minimum", 8, 2, true, 10, D},
+        {"level 2 is raised to the minimum depth", 12, 2, true, 12, D},
+        {"level 3 is raised to the minimum depth", 16, 3, true, 16, D},
+        {"deepening stops below the end of the ply stack", 40, 3, true, 28, D},
+        {"level 0 stays at 2 under a large minimum", 16, 0, true, 2, S},
+        {"timed levels ignore the minimum depth", 16, 6, true, 4, D},
+        {"without a table level 1 plays as level 0", 4, 1, false, 2, S},
+        {"without a table level 2 plays as level 0", 4, 2, false, 2, S},
+        {"without a table level 3 plays as level 0", 4, 3, false, 2, S},
+        {"without a table a timed level plays as level 0", 4, 11, false, 2, S},
     };
     for (const auto& c : cases) {
         Tmodele model(1);
@@ -204,7 +206,35 @@ TEST(ComputerMove, DepthScheduleOfTheLevels) {
         game.UseIterationClock(3000);
         EXPECT_EQ(game.Play(c.level), M(1, 0)) << c.fault;
         EXPECT_EQ(game.jeu.LastCompletedDepth(), c.depth) << c.fault;
+        EXPECT_EQ(game.jeu.Search.EvalMode, c.mode) << c.fault;
     }
+}
+
+TEST(ComputerMove, DeepeningDropsTheWorstRootMoveAfterEachIteration) {
+    // The timed level's clock is read between iterations, which lets the test look at the
+    // root lines each iteration leaves for the next: sorted best first, one fewer each time
+    // while more than four remain.
+    const Tmodele model(1);
+    Game game(model, kCaptureToWin, 0, 0, kWhite);
+    Tsuivants legal;
+    game.jeu.LegalMoves(kWhite, kCaptureToWin, legal);
+    ASSERT_GT(legal.size(), 7u);
+    std::vector<size_t> sizes;
+    bool sorted = true;
+    const Tjeu* engine = &game.jeu;
+    game.jeu.DecisionClock = [engine, &sizes, &sorted] {
+        const auto& lines = engine->Search.RootLines;
+        sizes.push_back(lines.size());
+        for (size_t i = 1; i < lines.size(); ++i)
+            sorted = sorted && lines[i - 1].Score >= lines[i].Score;
+        return static_cast<uint32_t>(sizes.size() > 2 ? (sizes.size() - 2) * 400 : 0);
+    };
+    game.Play(6);
+    ASSERT_GE(sizes.size(), 4u);
+    const size_t n = legal.size();
+    for (size_t k = 2; k < sizes.size(); ++k)
+        EXPECT_EQ(sizes[k], std::max<size_t>(4, n - (k - 1))) << "after iteration " << k - 1;
+    EXPECT_TRUE(sorted);
 }
 
 TEST(ComputerMove, TimedLevelsStartIterationsWhileTimeRemains) {

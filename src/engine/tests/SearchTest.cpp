@@ -396,6 +396,43 @@ TEST(Search, CapturingTheThirdLastPieceWinsAtPlyOne) {
     }
 }
 
+TEST(Search, ASideWithoutMovesHasLostAtItsPly) {
+    // Nearly full boards where each side has at most one move: the lines end where a side
+    // is blocked, and the score says at which ply and for whom.
+    const auto board = [](std::initializer_list<int> white, int empty) {
+        std::string b(24, 'N');
+        for (int p : white)
+            b[static_cast<size_t>(p)] = 'B';
+        b[static_cast<size_t>(empty)] = 'L';
+        return b;
+    };
+    const struct {
+        const char* fault;
+        std::string board;
+        int sideToMove;
+        int depth;
+        int32_t score;
+    } cases[] = {
+        {"the opponent blocked at ply 1 (min node) is a win", board({1, 2, 9, 17}, 0), kWhite, 1,
+         kWin - 10},
+        {"the side to move blocked at ply 2 (max node) is a loss", board({1, 2, 6, 9, 15, 17}, 7),
+         kBlack, 2, -(kWin - 20)},
+        {"deeper searches keep the ply of the loss", board({1, 2, 6, 9, 15, 17}, 7), kBlack, 4,
+         -(kWin - 20)},
+        {"blocked at the root: a loss at ply 0", board({0, 2, 9, 17}, 1), kBlack, 2, -kWin},
+        {"blocked at the root even at depth 0", board({0, 2, 9, 17}, 1), kBlack, 0, -kWin},
+    };
+    const Tmodele model(1);
+    Bench bench(model);
+    for (const auto& c : cases)
+        for (TAlgorithm algorithm : kMemoryAlgorithms) {
+            const TPly root = bench.Root(c.board, 0, 0, c.sideToMove);
+            bench.Load(root, c.depth, kDetailed);
+            EXPECT_EQ(bench.search.Run(algorithm).Score, c.score)
+                << c.fault << ", " << NameOf(algorithm);
+        }
+}
+
 TEST(Search, NullWindowDriversStopAfterTwoPassesOnAValueOfZero) {
     // Marelle de 9 captures nothing while placing, so with the simple score every leaf of an
     // odd depth (both sides placed alike) is worth exactly 0. Each driver is replayed pass by

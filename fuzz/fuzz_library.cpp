@@ -1,0 +1,45 @@
+// A variant library is a file anyone can hand over. Reading it must keep the variants
+// before a damaged record and never crash or allocate without bound.
+#include "FuzzInput.h"
+
+#include "game/TFileModele.h"
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+using namespace vantorel;
+
+namespace {
+
+class FixedSettings : public TLibrarySettings {
+public:
+    explicit FixedSettings(std::filesystem::path path) : path_(std::move(path)) {}
+    std::filesystem::path StoredPath() const override { return path_; }
+    void StorePath(const std::filesystem::path&) override {}
+
+private:
+    std::filesystem::path path_;
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("vantorel-fuzz-library-" + std::to_string(getpid()));
+    static const bool made = std::filesystem::create_directories(folder) || true;
+    (void)made;
+    const std::filesystem::path file = folder / "Vantorel.tev";
+    {
+        std::ofstream out(file, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    }
+    FixedSettings settings(file);
+    TFileModele library(settings, folder);
+    std::string problem;
+    const std::vector<Tmodele> variants = library.ReadAll(&problem);
+    for (const Tmodele& variant : variants)
+        (void)library.Find(variant.Kind, variant.Day, variant.Month, variant.Year);
+    return 0;
+}

@@ -1,0 +1,232 @@
+#include "TFileModele.h"
+
+#include "Messages.h"
+
+#include "engine/TValueStream.h"
+
+#include <cstdio>
+#include <fstream>
+#include <system_error>
+
+namespace vantorel {
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Utf8(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return {text.begin(), text.end()};
+}
+
+std::string OpenFailure(const fs::path& path) {
+    return ErrorMessage(4, Utf8(path));
+}
+
+bool SameIdentity(const Tmodele& v, int32_t kind, uint16_t day, uint16_t month, uint16_t year) {
+    return v.Kind == kind && v.Day == day && v.Month == month && v.Year == year;
+}
+
+bool CopyWholeFile(const fs::path& from, const fs::path& to) {
+    std::error_code ec;
+    return fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec) && !ec;
+}
+
+enum class ReadEnd { Done, Stopped, Damaged, Unopened };
+
+// Hands the library's records to `take` one after another until it returns false, until
+// fewer bytes remain than the shortest record, or until a record cannot be read. Records
+// carry no length, so nothing after a damaged one can be found again: reading ends there.
+// The model reader bounds every count and string, so a hostile file cannot make it
+// allocate without limit.
+template <class Take> ReadEnd ReadRecords(std::istream& in, Take&& take, std::string& damage) {
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    in.seekg(0, std::ios::beg);
+    if (size < 0 || !in) {
+        damage = StreamError::Read().what();
+        return ReadEnd::Damaged;
+    }
+    try {
+        for (;;) {
+            const std::streamoff at = in.tellg();
+            if (at < 0) throw StreamError::Read();
+            if (static_cast<std::uintmax_t>(size - at) < TFileModele::kMinRecordBytes)
+                return ReadEnd::Done;
+            Tmodele variant;
+            // A record whose checksum disagrees is still the user's variant: it is kept.
+            variant.LoadFromStream(in);
+            if (!take(std::move(variant))) return ReadEnd::Stopped;
+        }
+    } catch (const std::exception& e) {
+        damage = e.what();
+        return ReadEnd::Damaged;
+    }
+}
+
+// Reads the library at `path`; a missing library is an empty one.
+template <class Take> std::string ReadLibrary(const fs::path& path, Take&& take) {
+    std::error_code ec;
+    if (!fs::exists(path, ec)) return {};
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return OpenFailure(path);
+    std::string damage;
+    if (ReadRecords(in, take, damage) == ReadEnd::Damaged)
+        return ErrorMessage(4, Utf8(path) + " : " + damage);
+    return {};
+}
+
+} // namespace
+
+TFileModele::TFileModele(TLibrarySettings& settings, const fs::path& currentFolder)
+    : settings_(settings), copyFile_(CopyWholeFile) {
+    const fs::path stored = settings.StoredPath();
+    // An absolute stored path replaces the folder it is appended to.
+    const fs::path chosen = currentFolder / (stored.empty() ? fs::path(kDefaultName) : stored);
+    std::error_code ec;
+    path_ = fs::absolute(chosen, ec);
+    if (ec) path_ = chosen;
+    // A default that names nothing yet is not remembered: a later run may start elsewhere.
+    if (stored.empty() && fs::exists(path_, ec)) settings_.StorePath(path_);
+}
+
+fs::path TFileModele::BackupName(int number) {
+    char name[16];
+    std::snprintf(name, sizeof name, "Van%03X.tev", static_cast<unsigned>(number));
+    return name;
+}
+
+fs::path TFileModele::ChooseBackup(const fs::path& folder) {
+    // A free name first; once all nine are used, the oldest copy is the one least likely to
+    // be wanted back, so it is the one replaced.
+    fs::path oldest;
+    fs::file_time_type oldestTime{};
+    for (int n = 1; n <= kBackupCount; ++n) {
+        const fs::path candidate = folder / BackupName(n);
+        std::error_code ec;
+        const bool present = fs::exists(candidate, ec);
+        if (ec) continue;
+        if (!present) return candidate;
+        const fs::file_time_type written = fs::last_write_time(candidate, ec);
+        if (ec) continue;
+        if (oldest.empty() || written < oldestTime) {
+            oldest = candidate;
+            oldestTime = written;
+        }
+    }
+    return oldest.empty() ? folder / BackupName(1) : oldest;
+}
+
+fs::path TFileModele::TemporaryPath() const {
+    fs::path temporary = path_;
+    temporary += ".tmp";
+    return temporary;
+}
+
+std::optional<Tmodele> TFileModele::Find(int32_t kind, uint16_t day, uint16_t month, uint16_t year,
+                                         std::string* problem) const {
+    std::optional<Tmodele> found;
+    const std::string failure = ReadLibrary(path_, [&](Tmodele&& variant) {
+        if (!SameIdentity(variant, kind, day, month, year)) return true;
+        found = std::move(variant);
+        return false;
+    });
+    if (problem) *problem = failure;
+    return found;
+}
+
+std::vector<Tmodele> TFileModele::ReadAll(std::string* problem) const {
+    std::vector<Tmodele> variants;
+    const std::string failure = ReadLibrary(path_, [&](Tmodele&& variant) {
+        variants.push_back(std::move(variant));
+        return true;
+    });
+    if (problem) *problem = failure;
+    return variants;
+}
+
+// Mended against the plain way of deleting the library and writing it again from the backup:
+// a backup that cannot be made now stops the removal with the library untouched, and the
+// kept records go to a temporary file that replaces the library only once all of them were
+// written, so a full disk or a lost write never costs a variant.
+std::string TFileModele::Delete(int32_t kind, uint16_t day, uint16_t month, uint16_t year) {
+    std::error_code ec;
+    if (!fs::is_regular_file(path_, ec)) return OpenFailure(path_);
+
+    const fs::path backup = ChooseBackup(path_.parent_path());
+    fs::remove(backup, ec);
+    if (!copyFile_(path_, backup)) {
+        fs::remove(backup, ec); // a half-written copy would pass for a good one
+        return OpenFailure(backup);
+    }
+
+    const fs::path temporary = TemporaryPath();
+    {
+        std::ifstream in(path_, std::ios::binary);
+        if (!in) return OpenFailure(path_);
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out) return OpenFailure(temporary);
+        bool written = true;
+        std::string damage;
+        // A damaged record ends the copy as it ends every reading: the variants before it
+        // stay, and the whole old file is in the backup.
+        ReadRecords(
+            in,
+            [&](Tmodele&& variant) {
+                if (SameIdentity(variant, kind, day, month, year)) return true;
+                try {
+                    variant.SaveToStream(out);
+                } catch (const std::exception&) {
+                    written = false;
+                }
+                return written;
+            },
+            damage);
+        out.close();
+        if (!written || out.fail()) {
+            fs::remove(temporary, ec);
+            return OpenFailure(temporary);
+        }
+    }
+    fs::rename(temporary, path_, ec);
+    if (ec) {
+        fs::remove(temporary, ec);
+        return OpenFailure(path_);
+    }
+    settings_.StorePath(path_);
+    return {};
+}
+
+// Mended: a write that fails half-way cuts the library back to its old length, so no
+// partial record is left at its end to hide every variant appended after it.
+std::string TFileModele::Append(const Tmodele& variant) {
+    std::error_code ec;
+    std::optional<std::uintmax_t> before;
+    if (fs::exists(path_, ec)) {
+        const std::uintmax_t size = fs::file_size(path_, ec);
+        if (ec) return OpenFailure(path_);
+        before = size;
+    }
+    bool written = true;
+    {
+        std::ofstream out(path_, std::ios::binary | std::ios::app);
+        if (!out) return OpenFailure(path_);
+        try {
+            variant.SaveToStream(out);
+        } catch (const std::exception&) {
+            written = false;
+        }
+        out.close();
+        written = written && !out.fail();
+    }
+    if (!written) {
+        if (before)
+            fs::resize_file(path_, *before, ec);
+        else
+            fs::remove(path_, ec);
+        return OpenFailure(path_);
+    }
+    settings_.StorePath(path_);
+    return {};
+}
+
+} // namespace vantorel
