@@ -401,9 +401,16 @@ TSearchLine TSearch::Negascout(int p, int32_t alpha, int32_t beta) {
 TSearchLine TSearch::Run(TAlgorithm algorithm) {
     Depth = std::clamp(Depth, 0, kMaxDepth);
     if (algorithm == TAlgorithm::Negascout) return Negascout(0, -kInfinity, kInfinity);
-    // The memory-enhanced searches need a table; a game without one gets a private one.
-    if (!table_) table_ = std::make_unique<THashTable>(rules_->PointCount());
+    // The memory-enhanced searches need a table; a game without one lends one for this run
+    // only, so that it keeps playing as a game without a table.
+    const bool lent = !table_;
+    if (lent) table_ = std::make_unique<THashTable>(rules_->PointCount());
+    TSearchLine line = RunWithTable(algorithm);
+    if (lent) table_.reset();
+    return line;
+}
 
+TSearchLine TSearch::RunWithTable(TAlgorithm algorithm) {
     TSearchLine line;
     switch (algorithm) {
     case TAlgorithm::AlphaBeta:

