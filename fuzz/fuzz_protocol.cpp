@@ -3,6 +3,7 @@
 #include "FuzzInput.h"
 
 #include "game/Protocol.h"
+#include "game/THeadlessOwner.h"
 #include "game/TPlateau.h"
 
 #include <string>
@@ -11,28 +12,6 @@ using namespace vantorel;
 using vantorel::fuzz::Expect;
 
 namespace {
-
-class SilentOwner : public TGameOwner {
-public:
-    bool HasView() const override { return true; }
-    void RefreshView() override {}
-    void StartDiceRoll() override {}
-    void StopDiceRoll() override {}
-    void HideDice() override {}
-    void StopAnimation() override {}
-    void SetMovePanel(int, const std::string&) override {}
-    void RefreshCommandStates() override {}
-    void RefreshStatus() override {}
-    void EnterReplay(int) override {}
-    void ResetReplayTrackBar(int) override {}
-    void LeaveReplay() override {}
-    int NetworkRole() const override { return 2; }
-    void SendMove(TMove) override {}
-    void SendDrawOffer() override {}
-    void SendGameState() override {}
-    bool AskYesNo(const std::string&, int) override { return false; }
-    void Inform(const std::string&, int) override {}
-};
 
 class SilentSink : public TNetworkSink {
 public:
@@ -54,10 +33,11 @@ private:
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static SilentOwner owner;
+    static THeadlessOwner owner(2);
     static uint32_t now = 0;
     SilentSink sink;
-    TPlateau game(1, true, &owner, [] { return ++now; }, [] {});
+    TPlateau game(
+        1, true, &owner, [] { return ++now; }, [] {});
     game.GameType = kNetworkCaller;
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     // The bytes as they came, and framed as the partner's messages would be.

@@ -4,6 +4,7 @@
 #include "FuzzInput.h"
 
 #include "engine/TValueStream.h"
+#include "game/THeadlessOwner.h"
 #include "game/TPlateau.h"
 
 #include <sstream>
@@ -13,28 +14,6 @@ using namespace vantorel;
 using vantorel::fuzz::Expect;
 
 namespace {
-
-class SilentOwner : public TGameOwner {
-public:
-    bool HasView() const override { return true; }
-    void RefreshView() override {}
-    void StartDiceRoll() override {}
-    void StopDiceRoll() override {}
-    void HideDice() override {}
-    void StopAnimation() override {}
-    void SetMovePanel(int, const std::string&) override {}
-    void RefreshCommandStates() override {}
-    void RefreshStatus() override {}
-    void EnterReplay(int) override {}
-    void ResetReplayTrackBar(int) override {}
-    void LeaveReplay() override {}
-    int NetworkRole() const override { return -1; }
-    void SendMove(TMove) override {}
-    void SendDrawOffer() override {}
-    void SendGameState() override {}
-    bool AskYesNo(const std::string&, int) override { return false; }
-    void Inform(const std::string&, int) override {}
-};
 
 // The saved bytes without the leading tag and the date of saving, which moves with the clock.
 std::string Saved(const TPlateau& game) {
@@ -46,9 +25,10 @@ std::string Saved(const TPlateau& game) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static SilentOwner owner;
+    static THeadlessOwner owner;
     static uint32_t now = 0;
-    TPlateau game(0, true, &owner, [] { return ++now; }, [] {});
+    TPlateau game(
+        0, true, &owner, [] { return ++now; }, [] {});
     const std::string before = Saved(game);
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
     try {

@@ -6,6 +6,7 @@
 #include "engine/TValueStream.h"
 #include "game/Messages.h"
 #include "game/Protocol.h"
+#include "game/THeadlessOwner.h"
 #include "game/TPlateau.h"
 
 #include <fstream>
@@ -15,29 +16,6 @@
 
 namespace vantorel::cli {
 namespace {
-
-// A board that exists but shows nothing: the game accepts clicks only with a view.
-class HeadlessOwner : public TGameOwner {
-public:
-    bool HasView() const override { return true; }
-    void RefreshView() override {}
-    void StartDiceRoll() override {}
-    void StopDiceRoll() override {}
-    void HideDice() override {}
-    void StopAnimation() override {}
-    void SetMovePanel(int, const std::string&) override {}
-    void RefreshCommandStates() override {}
-    void RefreshStatus() override {}
-    void EnterReplay(int) override {}
-    void ResetReplayTrackBar(int) override {}
-    void LeaveReplay() override {}
-    int NetworkRole() const override { return -1; }
-    void SendMove(TMove) override {}
-    void SendDrawOffer() override {}
-    void SendGameState() override {}
-    bool AskYesNo(const std::string&, int) override { return false; }
-    void Inform(const std::string&, int) override {}
-};
 
 std::vector<int> ParseClicks(const std::string& text) {
     std::vector<int> clicks;
@@ -65,9 +43,10 @@ std::string JsonEntries(const TPlateau& game) {
         out += std::string(k ? ", " : "") + "{\"side\": " + std::to_string(e.Side) +
                ", \"position\": " + JsonString(e.Position) + ", \"reserve\": [" +
                std::to_string(e.ReserveWhite) + ", " + std::to_string(e.ReserveBlack) +
-               "], \"move\": " + JsonMove(e.Move) + ", \"elapsed_ms\": " + std::to_string(e.ElapsedMs) +
-               ", \"dice\": [" + std::to_string(e.DiceValues[0]) + ", " +
-               std::to_string(e.DiceValues[1]) + ", " + std::to_string(e.DiceValues[2]) +
+               "], \"move\": " + JsonMove(e.Move) +
+               ", \"elapsed_ms\": " + std::to_string(e.ElapsedMs) + ", \"dice\": [" +
+               std::to_string(e.DiceValues[0]) + ", " + std::to_string(e.DiceValues[1]) + ", " +
+               std::to_string(e.DiceValues[2]) +
                "], \"removed\": " + std::to_string(e.RemovedPoint) +
                ", \"status\": " + std::to_string(e.Status) + "}";
     }
@@ -88,7 +67,8 @@ void PlayComputerTurns(TPlateau& game, std::vector<std::string>& errors) {
                 game.Click(game.Engine->BestCapture(1 - side));
             } else {
                 TMove move = NoMove;
-                game.Engine->ComputerMove(side, game.Players[side].Level, move, RandomBelow(0xFFFFFFFFu));
+                game.Engine->ComputerMove(side, game.Players[side].Level, move,
+                                          RandomBelow(0xFFFFFFFFu));
                 if (move.To < 0 && move.Capture < 0) return;
                 for (int8_t point : {move.From, move.To, move.Capture})
                     if (point >= 0) game.Click(point);
@@ -112,9 +92,10 @@ int GameCommand(int argc, char** argv) {
     const auto seed = static_cast<uint32_t>(args.Integer("seed", 0, 4294967295LL, 1));
     const std::vector<int> clicks = ParseClicks(args.Text("clicks", ""));
 
-    HeadlessOwner owner;
+    THeadlessOwner owner;
     uint32_t now = 1000;
-    TPlateau game(1, true, &owner, [&now] { return now; }, [seed] { RandSeed(seed); });
+    TPlateau game(
+        1, true, &owner, [&now] { return now; }, [seed] { RandSeed(seed); });
     game.Model.Assign(model);
     game.GameType = static_cast<int8_t>(type);
     game.NewGame();
@@ -157,7 +138,8 @@ int GameCommand(int argc, char** argv) {
     for (size_t i = 0; i < errors.size(); ++i)
         errorList += (i ? ", " : "") + JsonString(errors[i]);
     errorList += "]";
-    std::cout << "{\"status\": " << int{game.GameStatus} << ", \"click_state\": " << int{game.ClickState}
+    std::cout << "{\"status\": " << int{game.GameStatus}
+              << ", \"click_state\": " << int{game.ClickState}
               << ", \"side\": " << int{game.SideToMove} << ", \"move_count\": " << game.MoveCount
               << ", \"board\": " << JsonString(game.Engine->LiveBoard) << ", \"reserve\": ["
               << int{game.Engine->LiveReserve[0]} << ", " << int{game.Engine->LiveReserve[1]}
@@ -197,7 +179,8 @@ int VtlCommand(int argc, char** argv) {
     std::cout << "{\"title\": " << JsonString(game.Title) << ", \"players\": [["
               << JsonString(game.Players[0].Name) << ", " << int{game.Players[0].Kind} << "], ["
               << JsonString(game.Players[1].Name) << ", " << int{game.Players[1].Kind}
-              << "]], \"move_count\": " << game.MoveCount << ", \"game_type\": " << int{game.GameType}
+              << "]], \"move_count\": " << game.MoveCount
+              << ", \"game_type\": " << int{game.GameType}
               << ", \"status\": " << int{game.GameStatus} << ", \"entries\": " << JsonEntries(game)
               << ", \"variant\": {\"kind\": " << m.Kind << ", \"name\": " << JsonString(m.Name)
               << ", \"points\": " << m.PointCount() << ", \"links\": " << m.LinkCount()

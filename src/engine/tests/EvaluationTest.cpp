@@ -5,6 +5,8 @@
 #include "engine/Tjeu.h"
 #include "engine/Tmodele.h"
 
+#include "EngineTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -23,12 +25,7 @@ constexpr uint8_t kSimple = 0;
 constexpr uint8_t kDetailed = 1;
 
 std::string Board(int points, std::initializer_list<int> white, std::initializer_list<int> black) {
-    std::string board(static_cast<size_t>(points), 'L');
-    for (int p : white)
-        board[static_cast<size_t>(p)] = 'B';
-    for (int p : black)
-        board[static_cast<size_t>(p)] = 'N';
-    return board;
+    return vantorel::testing::BoardWith(points, white, black);
 }
 
 // A width x height grid: links to the right and downwards, mills along rows and columns.

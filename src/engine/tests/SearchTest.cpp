@@ -8,6 +8,8 @@
 #include "engine/TSearch.h"
 #include "engine/Tmodele.h"
 
+#include "EngineTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -53,12 +55,7 @@ TMove M(int from, int to, int capture = -2) {
 }
 
 std::string Board(int points, std::initializer_list<int> white, std::initializer_list<int> black) {
-    std::string board(static_cast<size_t>(points), 'L');
-    for (int p : white)
-        board[static_cast<size_t>(p)] = 'B';
-    for (int p : black)
-        board[static_cast<size_t>(p)] = 'N';
-    return board;
+    return vantorel::testing::BoardWith(points, white, black);
 }
 
 TPly RootOf(const TRules& rules, const std::string& board, int whiteReserve, int blackReserve,

@@ -7,18 +7,10 @@
 #include <initializer_list>
 
 using namespace vantorel;
+using vantorel::testing::Board;
 using vantorel::testing::TestGame;
 
 namespace {
-
-std::string Board(std::initializer_list<int> white, std::initializer_list<int> black) {
-    std::string board(24, 'L');
-    for (int p : white)
-        board[static_cast<size_t>(p)] = 'B';
-    for (int p : black)
-        board[static_cast<size_t>(p)] = 'N';
-    return board;
-}
 
 // Four pieces a side, all placed, nobody near a mill.
 const std::string kSettled = Board({0, 4, 12, 20}, {6, 10, 16, 22});

@@ -8,19 +8,10 @@
 #include <initializer_list>
 
 using namespace vantorel;
+using vantorel::testing::Board;
 using vantorel::testing::TestGame;
 
 namespace {
-
-// A Nine Men's Morris board string with white and black pieces on the given points.
-std::string Board(std::initializer_list<int> white, std::initializer_list<int> black) {
-    std::string board(24, 'L');
-    for (int p : white)
-        board[static_cast<size_t>(p)] = 'B';
-    for (int p : black)
-        board[static_cast<size_t>(p)] = 'N';
-    return board;
-}
 
 // Makes `board` the starting position and shows it as a history move does.
 void StartFrom(TestGame& t, const std::string& board, int reserveWhite, int reserveBlack,

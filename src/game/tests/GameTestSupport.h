@@ -2,11 +2,22 @@
 // A game with a fake owner, a settable clock and a fixed seed, for tests that play by clicks.
 #include "game/TPlateau.h"
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace vantorel::testing {
+
+// A 24-point board string with white and black pieces on the given points.
+inline std::string Board(std::initializer_list<int> white, std::initializer_list<int> black) {
+    std::string board(24, 'L');
+    for (int p : white)
+        board[static_cast<size_t>(p)] = 'B';
+    for (int p : black)
+        board[static_cast<size_t>(p)] = 'N';
+    return board;
+}
 
 class FakeOwner : public TGameOwner {
 public:
@@ -28,8 +39,12 @@ public:
     void SetMovePanel(int panel, const std::string& text) override { panels[panel] = text; }
     void RefreshCommandStates() override {}
     void RefreshStatus() override {}
-    void EnterReplay(int count) override { calls.push_back("EnterReplay " + std::to_string(count)); }
-    void ResetReplayTrackBar(int count) override { calls.push_back("ResetReplayTrackBar " + std::to_string(count)); }
+    void EnterReplay(int count) override {
+        calls.push_back("EnterReplay " + std::to_string(count));
+    }
+    void ResetReplayTrackBar(int count) override {
+        calls.push_back("ResetReplayTrackBar " + std::to_string(count));
+    }
     void LeaveReplay() override { calls.push_back("LeaveReplay"); }
     int NetworkRole() const override { return role; }
     void SendMove(TMove move) override { sentMoves.push_back(move); }
@@ -48,7 +63,8 @@ struct TestGame {
     std::unique_ptr<TPlateau> game;
 
     // A game of `kind` whose first side is `first`, at a fixed seed and clock.
-    explicit TestGame(int kind = 1, int first = kWhite, int type = kHumanVsHuman, uint32_t seed = 1);
+    explicit TestGame(int kind = 1, int first = kWhite, int type = kHumanVsHuman,
+                      uint32_t seed = 1);
     // Plays every click; a refused move's message is collected instead of thrown.
     std::vector<std::string> Play(const std::vector<int>& clicks);
     Tjeu& Engine() { return *game->Engine; }
