@@ -20,7 +20,6 @@ using namespace vantorel;
 
 namespace {
 
-constexpr int32_t kWin = 5000000;
 constexpr TMove kSentinel{5, 6, 7};
 
 uint32_t CountingTick() {
