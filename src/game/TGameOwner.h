@@ -14,7 +14,10 @@ public:
 
     // The board view.
     virtual bool HasView() const = 0;
+    // Re-places every piece and the dice from the game (undo, redo, replay jumps).
     virtual void RefreshView() = 0;
+    // Only draws the picture again: the view shows each change by itself.
+    virtual void RedrawView() = 0;
     virtual void StartDiceRoll() = 0;
     virtual void StopDiceRoll() = 0;
     virtual void HideDice() = 0;

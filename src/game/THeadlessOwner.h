@@ -11,6 +11,7 @@ public:
 
     bool HasView() const override { return true; }
     void RefreshView() override {}
+    void RedrawView() override {}
     void StartDiceRoll() override {}
     void StopDiceRoll() override {}
     void HideDice() override {}

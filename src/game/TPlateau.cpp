@@ -210,7 +210,7 @@ void TPlateau::Click(int point, int colour, int pieceIndex) {
     }
     if (InvalidClicks > 3 && ClickState != kClickDiceRemoval) CancelSelection();
     Owner->RefreshStatus();
-    Owner->RefreshView();
+    Owner->RedrawView();
 }
 
 void TPlateau::ClickDestination(int point, int colour, int pieceIndex) {

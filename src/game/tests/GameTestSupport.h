@@ -32,6 +32,7 @@ public:
 
     bool HasView() const override { return view; }
     void RefreshView() override {}
+    void RedrawView() override {}
     void StartDiceRoll() override { calls.push_back("StartDiceRoll"); }
     void StopDiceRoll() override { calls.push_back("StopDiceRoll"); }
     void HideDice() override { calls.push_back("HideDice"); }

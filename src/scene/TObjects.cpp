@@ -1,0 +1,440 @@
+#include "TObjects.h"
+
+#include "TScene.h"
+
+#include <osg/AutoTransform>
+#include <osg/BlendFunc>
+#include <osg/Geode>
+#include <osg/Geometry>
+#include <osg/Hint>
+#include <osg/Light>
+#include <osg/LightSource>
+#include <osg/LineWidth>
+#include <osgDB/ReadFile>
+#include <osgText/Text3D>
+#include <osgText/Text>
+
+#include <cmath>
+
+namespace vantorel::scene {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+const char* const kFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+
+osg::ref_ptr<osg::Geode> GeodeOf(osg::Geometry* geometry) {
+    osg::ref_ptr<osg::Geode> geode = new osg::Geode;
+    geode->addDrawable(geometry);
+    return geode;
+}
+
+// Triangles with normals, white vertex colour (the material gives the colour).
+struct Mesh {
+    osg::ref_ptr<osg::Vec3Array> vertices = new osg::Vec3Array;
+    osg::ref_ptr<osg::Vec3Array> normals = new osg::Vec3Array;
+    osg::ref_ptr<osg::Vec2Array> coords = new osg::Vec2Array;
+
+    void Add(const osg::Vec3& v, const osg::Vec3& n, const osg::Vec2& t = {0, 0}) {
+        vertices->push_back(v);
+        normals->push_back(n);
+        coords->push_back(t);
+    }
+    void Quad(const osg::Vec3& a, const osg::Vec3& b, const osg::Vec3& c, const osg::Vec3& d,
+              const osg::Vec3& n) {
+        Add(a, n, {0, 0});
+        Add(b, n, {1, 0});
+        Add(c, n, {1, 1});
+        Add(a, n, {0, 0});
+        Add(c, n, {1, 1});
+        Add(d, n, {0, 1});
+    }
+    osg::ref_ptr<osg::Node> Build(bool twoSided = false) const {
+        osg::ref_ptr<osg::Geometry> g = new osg::Geometry;
+        g->setVertexArray(vertices);
+        g->setNormalArray(normals, osg::Array::BIND_PER_VERTEX);
+        g->setTexCoordArray(0, coords);
+        g->addPrimitiveSet(new osg::DrawArrays(GL_TRIANGLES, 0, vertices->size()));
+        auto geode = GeodeOf(g);
+        if (twoSided) geode->getOrCreateStateSet()->setMode(GL_CULL_FACE, osg::StateAttribute::OFF);
+        return geode;
+    }
+};
+
+} // namespace
+
+TDummyCube::TDummyCube(TScene& scene, TSceneObject* parent)
+    : TSceneObject(scene, parent, TObjectKind::Dummy) {}
+
+void TDummyCube::SetVisibleAtRunTime(bool on) {
+    visibleAtRunTime_ = on;
+    // Only ever a helper frame here: nothing is drawn for it either way.
+}
+
+TCamera::TCamera(TScene& scene, TSceneObject* parent)
+    : TSceneObject(scene, parent, TObjectKind::Camera) {
+    Reset();
+}
+
+void TCamera::Reset() {
+    focalLength_ = 50;
+    depthOfView_ = 100;
+    style_ = Style::Perspective;
+    sceneScale_ = 1;
+    target_ = nullptr;
+    SetPosition({0, 0, 10});
+    SetDirection({0, 0, -1});
+}
+
+void TCamera::AdjustDistanceToTarget(double factor) {
+    if (!target_) return;
+    const Vec3 eye = WorldPosition();
+    const Vec3 aim = target_->WorldPosition();
+    const Vec3 world = aim + (eye - aim) * factor;
+    SetPosition(Parent() ? Parent()->WorldToLocal(world) : world);
+}
+
+osg::Matrixd TCamera::ViewMatrix() const {
+    const osg::Matrixd toWorld = LocalToWorld();
+    const Vec3 eye = Vec3(0, 0, 0) * toWorld;
+    Vec3 forward = osg::Matrixd::transform3x3(Direction(),
+                                              Parent() ? Parent()->LocalToWorld() : osg::Matrixd());
+    Vec3 up =
+        osg::Matrixd::transform3x3(Up(), Parent() ? Parent()->LocalToWorld() : osg::Matrixd());
+    if (target_) {
+        const Vec3 aim = target_->WorldPosition();
+        if ((aim - eye).length() > 1e-9) forward = aim - eye;
+    }
+    forward.normalize();
+    // An up vector along the line of sight gives no picture: any other will do.
+    if (std::fabs((up / std::max(up.length(), 1e-12)) * forward) > 0.999)
+        up = std::fabs(forward.y()) < 0.9 ? Vec3(0, 1, 0) : Vec3(0, 0, -1);
+    return osg::Matrixd::lookAt(eye, eye + forward, up);
+}
+
+osg::Matrixd TCamera::ProjectionMatrix(int viewportWidth, int viewportHeight) const {
+    const double w = std::max(viewportWidth, 1);
+    const double h = std::max(viewportHeight, 1);
+    const double aspect = w / h;
+    // A little beyond the depth of view, so a board lying exactly at that distance shows.
+    const double far = std::max(depthOfView_, 1.0) * 1.05;
+    if (style_ == Style::Orthogonal) {
+        const double half = kOrthoUnits / (focalLength_ * sceneScale_) / 2;
+        return osg::Matrixd::ortho(-half * aspect, half * aspect, -half, half, -far, far);
+    }
+    const double fovy = 2 * std::atan(h / 2 / focalLength_) * 180 / kPi;
+    return osg::Matrixd::perspective(fovy, aspect, std::max(far / 10000, 0.01), far);
+}
+
+TLight::TLight(TScene& scene, TSceneObject* parent)
+    : TSceneObject(scene, parent, TObjectKind::Light) {
+    Update();
+}
+
+void TLight::SetColours(const Colour& ambient, const Colour& diffuse, const Colour& specular) {
+    ambient_ = ambient;
+    diffuse_ = diffuse;
+    specular_ = specular;
+    Update();
+}
+void TLight::SetShining(bool on) {
+    shining_ = on;
+    Update();
+}
+void TLight::SetLightStyle(Style style) {
+    style_ = style;
+    Update();
+}
+void TLight::SetSpotCutOff(double degrees) {
+    cutOff_ = degrees;
+    Update();
+}
+void TLight::SetSpotExponent(double exponent) {
+    exponent_ = exponent;
+    Update();
+}
+void TLight::SetSpotDirection(const Vec3& direction) {
+    spotDirection_ = direction;
+    Update();
+}
+
+void TLight::Update() {
+    osg::ref_ptr<osg::Light> light = new osg::Light(0);
+    light->setAmbient(ambient_);
+    light->setDiffuse(shining_ ? diffuse_ : Colour(0, 0, 0, 1));
+    light->setSpecular(shining_ ? specular_ : Colour(0, 0, 0, 1));
+    if (style_ == Style::Parallel) {
+        light->setPosition(osg::Vec4(-spotDirection_, 0));
+    } else {
+        light->setPosition(osg::Vec4(0, 0, 0, 1));
+        light->setDirection(spotDirection_);
+        light->setSpotCutoff(style_ == Style::Spot ? static_cast<float>(cutOff_) : 180.0f);
+        light->setSpotExponent(static_cast<float>(exponent_));
+    }
+    osg::ref_ptr<osg::LightSource> source = new osg::LightSource;
+    source->setLight(light);
+    source->setReferenceFrame(osg::LightSource::RELATIVE_RF);
+    SetGeometry(source);
+}
+
+TCube::TCube(TScene& scene, TSceneObject* parent) : TSceneObject(scene, parent, TObjectKind::Box) {
+    Rebuild();
+}
+
+void TCube::SetSize(double width, double height, double depth) {
+    width_ = width;
+    height_ = height;
+    depth_ = depth;
+    Rebuild();
+}
+
+void TCube::Rebuild() {
+    const float x = static_cast<float>(width_ / 2), y = static_cast<float>(height_ / 2),
+                z = static_cast<float>(depth_ / 2);
+    Mesh m;
+    m.Quad({-x, -y, z}, {x, -y, z}, {x, y, z}, {-x, y, z}, {0, 0, 1});
+    m.Quad({x, -y, -z}, {-x, -y, -z}, {-x, y, -z}, {x, y, -z}, {0, 0, -1});
+    m.Quad({x, -y, z}, {x, -y, -z}, {x, y, -z}, {x, y, z}, {1, 0, 0});
+    m.Quad({-x, -y, -z}, {-x, -y, z}, {-x, y, z}, {-x, y, -z}, {-1, 0, 0});
+    m.Quad({-x, y, z}, {x, y, z}, {x, y, -z}, {-x, y, -z}, {0, 1, 0});
+    m.Quad({-x, -y, -z}, {x, -y, -z}, {x, -y, z}, {-x, -y, z}, {0, -1, 0});
+    SetGeometry(m.Build());
+}
+
+TPlane::TPlane(TScene& scene, TSceneObject* parent)
+    : TSceneObject(scene, parent, TObjectKind::Plane) {
+    Rebuild();
+}
+
+void TPlane::SetSize(double width, double height) {
+    width_ = width;
+    height_ = height;
+    Rebuild();
+}
+
+void TPlane::Rebuild() {
+    const float x = static_cast<float>(width_ / 2), y = static_cast<float>(height_ / 2);
+    Mesh m;
+    m.Quad({-x, -y, 0}, {x, -y, 0}, {x, y, 0}, {-x, y, 0}, {0, 0, 1});
+    SetGeometry(m.Build(true));
+}
+
+TDisk::TDisk(TScene& scene, TSceneObject* parent) : TSceneObject(scene, parent, TObjectKind::Disk) {
+    Rebuild();
+}
+
+void TDisk::SetRadii(double inner, double outer) {
+    inner_ = inner;
+    outer_ = outer;
+    Rebuild();
+}
+
+void TDisk::Rebuild() {
+    Mesh m;
+    const osg::Vec3 n(0, 0, 1);
+    for (int k = 0; k < slices_; ++k) {
+        const double a0 = 2 * kPi * k / slices_, a1 = 2 * kPi * (k + 1) / slices_;
+        const osg::Vec3 o0(std::cos(a0), std::sin(a0), 0), o1(std::cos(a1), std::sin(a1), 0);
+        const auto ro = static_cast<float>(outer_), ri = static_cast<float>(inner_);
+        if (inner_ <= 0) {
+            m.Add({0, 0, 0}, n);
+            m.Add(o0 * ro, n);
+            m.Add(o1 * ro, n);
+        } else {
+            m.Quad(o0 * ri, o0 * ro, o1 * ro, o1 * ri, n);
+        }
+    }
+    SetGeometry(m.Build(true));
+}
+
+TCylinder::TCylinder(TScene& scene, TSceneObject* parent)
+    : TSceneObject(scene, parent, TObjectKind::Cylinder) {
+    Rebuild();
+}
+
+void TCylinder::SetShape(double topRadius, double bottomRadius, double height, int slices) {
+    top_ = topRadius;
+    bottom_ = bottomRadius;
+    height_ = height;
+    slices_ = std::max(slices, 3);
+    Rebuild();
+}
+
+void TCylinder::Rebuild() {
+    Mesh m;
+    const auto h = static_cast<float>(height_ / 2);
+    const auto rt = static_cast<float>(top_), rb = static_cast<float>(bottom_);
+    for (int k = 0; k < slices_; ++k) {
+        const double a0 = 2 * kPi * k / slices_, a1 = 2 * kPi * (k + 1) / slices_;
+        const osg::Vec3 d0(std::cos(a0), 0, -std::sin(a0)), d1(std::cos(a1), 0, -std::sin(a1));
+        m.Add(d0 * rb + osg::Vec3(0, -h, 0), d0);
+        m.Add(d1 * rb + osg::Vec3(0, -h, 0), d1);
+        m.Add(d1 * rt + osg::Vec3(0, h, 0), d1);
+        m.Add(d0 * rb + osg::Vec3(0, -h, 0), d0);
+        m.Add(d1 * rt + osg::Vec3(0, h, 0), d1);
+        m.Add(d0 * rt + osg::Vec3(0, h, 0), d0);
+        m.Add({0, h, 0}, {0, 1, 0});
+        m.Add(d0 * rt + osg::Vec3(0, h, 0), {0, 1, 0});
+        m.Add(d1 * rt + osg::Vec3(0, h, 0), {0, 1, 0});
+        m.Add({0, -h, 0}, {0, -1, 0});
+        m.Add(d1 * rb + osg::Vec3(0, -h, 0), {0, -1, 0});
+        m.Add(d0 * rb + osg::Vec3(0, -h, 0), {0, -1, 0});
+    }
+    SetGeometry(m.Build());
+}
+
+TLines::TLines(TScene& scene, TSceneObject* parent)
+    : TSceneObject(scene, parent, TObjectKind::Lines) {
+    Rebuild();
+}
+
+void TLines::SetNodes(std::vector<Vec3> nodes) {
+    nodes_ = std::move(nodes);
+    Rebuild();
+}
+
+void TLines::AddNode(const Vec3& node) {
+    nodes_.push_back(node);
+    Rebuild();
+}
+
+void TLines::SetLineStyle(float width, const Colour& colour, bool antiAliased) {
+    width_ = width;
+    colour_ = colour;
+    antiAliased_ = antiAliased;
+    Rebuild();
+}
+
+void TLines::Rebuild() {
+    osg::ref_ptr<osg::Geometry> g = new osg::Geometry;
+    osg::ref_ptr<osg::Vec3Array> vertices = new osg::Vec3Array;
+    for (const Vec3& node : nodes_)
+        vertices->push_back(node);
+    osg::ref_ptr<osg::Vec4Array> colours = new osg::Vec4Array;
+    colours->push_back(colour_);
+    g->setVertexArray(vertices);
+    g->setColorArray(colours, osg::Array::BIND_OVERALL);
+    g->addPrimitiveSet(new osg::DrawArrays(GL_LINE_STRIP, 0, vertices->size()));
+    auto geode = GeodeOf(g);
+    osg::StateSet* state = geode->getOrCreateStateSet();
+    state->setMode(GL_LIGHTING, osg::StateAttribute::OFF | osg::StateAttribute::PROTECTED);
+    state->setAttributeAndModes(new osg::LineWidth(width_));
+    if (antiAliased_) {
+        state->setMode(GL_LINE_SMOOTH, osg::StateAttribute::ON);
+        state->setAttributeAndModes(new osg::BlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA));
+    }
+    SetGeometry(geode);
+}
+
+TProxy::TProxy(TScene& scene, TSceneObject* parent)
+    : TSceneObject(scene, parent, TObjectKind::Proxy) {}
+
+void TProxy::SetMaster(TSceneObject* master) {
+    master_ = master;
+    if (!master) {
+        SetGeometry(nullptr);
+        return;
+    }
+    // The master's own placement (its turn, its scale) applies inside the proxy, but not
+    // its visibility: a hidden master still shows through its proxies.
+    osg::ref_ptr<osg::MatrixTransform> placement = new osg::MatrixTransform(master->LocalMatrix());
+    placement->addChild(master->Content());
+    SetGeometry(placement);
+}
+
+TSprite::TSprite(TScene& scene, TSceneObject* parent)
+    : TSceneObject(scene, parent, TObjectKind::Sprite) {
+    Rebuild();
+}
+
+void TSprite::SetSize(double size) {
+    size_ = size;
+    Rebuild();
+}
+
+void TSprite::SetAlphaChannel(bool on) {
+    alpha_ = on;
+    ApplyMaterial();
+}
+
+void TSprite::Rebuild() {
+    const auto s = static_cast<float>(size_ / 2);
+    Mesh m;
+    m.Quad({-s, -s, 0}, {s, -s, 0}, {s, s, 0}, {-s, s, 0}, {0, 0, 1});
+    osg::ref_ptr<osg::AutoTransform> facing = new osg::AutoTransform;
+    facing->setAutoRotateMode(osg::AutoTransform::ROTATE_TO_SCREEN);
+    facing->addChild(m.Build(true));
+    SetGeometry(facing);
+}
+
+void TSprite::ApplyMaterial() {
+    TSceneObject::ApplyMaterial();
+    if (!Content() || Content()->getNumChildren() == 0) return;
+    osg::StateSet* state = Content()->getChild(0)->getOrCreateStateSet();
+    // The pictures carry their own colours: no shading on a sprite.
+    state->setMode(GL_LIGHTING, osg::StateAttribute::OFF);
+    if (alpha_) {
+        state->setAttributeAndModes(new osg::BlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA));
+        state->setMode(GL_BLEND, osg::StateAttribute::ON);
+    }
+}
+
+TSpaceText::TSpaceText(TScene& scene, TSceneObject* parent)
+    : TSceneObject(scene, parent, TObjectKind::SpaceText) {}
+
+void TSpaceText::SetText(const std::string& utf8, double height, double extrusion) {
+    text_ = utf8;
+    height_ = height;
+    extrusion_ = extrusion;
+    Rebuild();
+}
+
+void TSpaceText::Rebuild() {
+    osg::ref_ptr<osgText::Text3D> text = new osgText::Text3D;
+    text->setFont(kFontFile);
+    text->setCharacterSize(static_cast<float>(height_));
+    text->setCharacterDepth(static_cast<float>(extrusion_));
+    text->setAlignment(osgText::Text::CENTER_CENTER);
+    text->setText(text_, osgText::String::ENCODING_UTF8);
+    osg::ref_ptr<osg::Geode> geode = new osg::Geode;
+    geode->addDrawable(text);
+    SetGeometry(geode);
+}
+
+THudText::THudText(TScene& scene, TSceneObject* parent)
+    : TSceneObject(scene, parent, TObjectKind::HudText) {}
+
+void THudText::SetText(const std::string& utf8, double pixelHeight, Align align) {
+    text_ = utf8;
+    pixelHeight_ = pixelHeight;
+    align_ = align;
+    Rebuild();
+}
+
+void THudText::Rebuild() {
+    osg::ref_ptr<osgText::Text> text = new osgText::Text;
+    text->setFont(kFontFile);
+    text->setCharacterSize(static_cast<float>(pixelHeight_));
+    text->setCharacterSizeMode(osgText::Text::SCREEN_COORDS);
+    text->setAxisAlignment(osgText::Text::SCREEN);
+    text->setAlignment(align_ == Align::Left    ? osgText::Text::LEFT_TOP
+                       : align_ == Align::Right ? osgText::Text::RIGHT_TOP
+                                                : osgText::Text::CENTER_TOP);
+    text->setText(text_, osgText::String::ENCODING_UTF8);
+    osg::ref_ptr<osg::Geode> geode = new osg::Geode;
+    geode->addDrawable(text);
+    geode->getOrCreateStateSet()->setMode(GL_LIGHTING, osg::StateAttribute::OFF);
+    SetGeometry(geode);
+}
+
+TFreeForm::TFreeForm(TScene& scene, TSceneObject* parent)
+    : TSceneObject(scene, parent, TObjectKind::FreeForm) {}
+
+bool TFreeForm::LoadFromFile(const std::string& path) {
+    osg::ref_ptr<osg::Node> mesh = osgDB::readRefNodeFile(path);
+    if (!mesh) return false;
+    SetGeometry(mesh);
+    return true;
+}
+
+} // namespace vantorel::scene

@@ -1,0 +1,225 @@
+#include "TSceneObject.h"
+
+#include "TMaterialLibrary.h"
+#include "TMovement.h"
+#include "TScene.h"
+
+#include <osg/BlendFunc>
+#include <osg/Material>
+#include <osg/PolygonMode>
+
+#include <algorithm>
+#include <cmath>
+
+namespace vantorel::scene {
+
+namespace {
+
+constexpr double kDegree = 3.14159265358979323846 / 180.0;
+
+Vec3 Normalised(const Vec3& v, const Vec3& fallback) {
+    const double length = v.length();
+    return length > 1e-12 ? v / length : fallback;
+}
+
+// Any unit vector perpendicular to `v`.
+Vec3 Perpendicular(const Vec3& v) {
+    const Vec3 axis = std::fabs(v.x()) < 0.9 ? Vec3(1, 0, 0) : Vec3(0, 1, 0);
+    return Normalised(v ^ axis, Vec3(0, 0, 1));
+}
+
+} // namespace
+
+TSceneObject::TSceneObject(TScene& scene, TSceneObject* parent, TObjectKind kind)
+    : scene_(&scene), parent_(parent), kind_(kind), transform_(new osg::MatrixTransform),
+      content_(new osg::Group) {
+    transform_->addChild(content_);
+    scene_->Register(this);
+}
+
+TSceneObject::~TSceneObject() {
+    movement_.reset();
+    children_.clear();
+    scene_->Unregister(this);
+}
+
+void TSceneObject::Adopt(std::unique_ptr<TSceneObject> child) {
+    content_->addChild(child->transform_);
+    children_.push_back(std::move(child));
+}
+
+void TSceneObject::DeleteChildren() {
+    // Detached first, so that nothing drawn refers to a half-deleted object.
+    auto doomed = std::move(children_);
+    children_.clear();
+    for (auto& child : doomed)
+        content_->removeChild(child->transform_);
+    doomed.clear();
+}
+
+bool TSceneObject::DeleteChild(TSceneObject* child) {
+    auto it = std::find_if(children_.begin(), children_.end(),
+                           [&](const auto& c) { return c.get() == child; });
+    if (it == children_.end()) return false;
+    std::unique_ptr<TSceneObject> doomed = std::move(*it);
+    children_.erase(it);
+    content_->removeChild(doomed->transform_);
+    return true;
+}
+
+void TSceneObject::SetName(std::string name) {
+    name_ = std::move(name);
+    transform_->setName(name_);
+}
+
+void TSceneObject::SetPosition(const Vec3& p) {
+    position_ = p;
+    UpdateTransform();
+}
+
+void TSceneObject::SetDirection(const Vec3& d) {
+    const Vec3 to = Normalised(d, direction_);
+    const Vec3 from = direction_;
+    const double dot = std::clamp(from * to, -1.0, 1.0);
+    if (dot < -1.0 + 1e-12) {
+        // Half a turn about the object's own x axis.
+        up_ = -up_;
+    } else if (dot < 1.0 - 1e-12) {
+        osg::Quat turn;
+        turn.makeRotate(from, to);
+        up_ = turn * up_;
+    }
+    direction_ = to;
+    up_ = Normalised(up_ - direction_ * (up_ * direction_), Perpendicular(direction_));
+    UpdateTransform();
+}
+
+void TSceneObject::SetUp(const Vec3& u) {
+    Vec3 up = Normalised(u, up_);
+    up = up - direction_ * (up * direction_);
+    up_ = Normalised(up, up_);
+    UpdateTransform();
+}
+
+void TSceneObject::SetScale(const Vec3& s) {
+    scale_ = s;
+    UpdateTransform();
+}
+
+void TSceneObject::SetRollAngle(double degrees) {
+    const osg::Quat turn((degrees - roll_) * kDegree, direction_);
+    up_ = Normalised(turn * up_, up_);
+    roll_ = degrees;
+    UpdateTransform();
+}
+
+void TSceneObject::SetTurnAngle(double degrees) {
+    const osg::Quat turn((degrees - turn_) * kDegree, up_);
+    direction_ = Normalised(turn * direction_, direction_);
+    turn_ = degrees;
+    UpdateTransform();
+}
+
+void TSceneObject::SetPitchAngle(double degrees) {
+    const Vec3 right = up_ ^ direction_;
+    const osg::Quat turn((degrees - pitch_) * kDegree, right);
+    direction_ = Normalised(turn * direction_, direction_);
+    up_ = Normalised(turn * up_, up_);
+    pitch_ = degrees;
+    UpdateTransform();
+}
+
+void TSceneObject::SetVisible(bool visible) {
+    visible_ = visible;
+    transform_->setNodeMask(visible ? ~0u : 0u);
+}
+
+osg::Matrixd TSceneObject::LocalMatrix() const {
+    const Vec3 x = up_ ^ direction_;
+    // Row vectors: a point p of this object's frame lands at p * M in the parent's.
+    return osg::Matrixd(x.x() * scale_.x(), x.y() * scale_.x(), x.z() * scale_.x(), 0,
+                        up_.x() * scale_.y(), up_.y() * scale_.y(), up_.z() * scale_.y(), 0,
+                        direction_.x() * scale_.z(), direction_.y() * scale_.z(),
+                        direction_.z() * scale_.z(), 0, position_.x(), position_.y(), position_.z(),
+                        1);
+}
+
+void TSceneObject::UpdateTransform() {
+    transform_->setMatrix(LocalMatrix());
+}
+
+osg::Matrixd TSceneObject::LocalToWorld() const {
+    osg::Matrixd m = LocalMatrix();
+    for (const TSceneObject* p = parent_; p; p = p->parent_)
+        m = m * p->LocalMatrix();
+    return m;
+}
+
+Vec3 TSceneObject::WorldPosition() const {
+    return Vec3(0, 0, 0) * LocalToWorld();
+}
+
+Vec3 TSceneObject::WorldToLocal(const Vec3& world) const {
+    return world * osg::Matrixd::inverse(LocalToWorld());
+}
+
+TMovement& TSceneObject::GetOrCreateMovement() {
+    if (!movement_) movement_ = std::make_unique<TMovement>(*this);
+    return *movement_;
+}
+
+void TSceneObject::DeleteMovement() {
+    movement_.reset();
+}
+
+void TSceneObject::SetGeometry(osg::ref_ptr<osg::Node> geometry) {
+    if (geometry_) content_->removeChild(geometry_);
+    geometry_ = geometry;
+    if (geometry_) content_->insertChild(0, geometry_);
+    ApplyMaterial();
+}
+
+void TSceneObject::SetMaterial(const TMaterial& material) {
+    material_ = material;
+    ApplyMaterial();
+}
+
+void TSceneObject::ApplyMaterial() {
+    if (!geometry_) return;
+    TMaterial colours = material_;
+    osg::ref_ptr<osg::Texture2D> texture;
+    if (material_.Library && !material_.LibraryMaterial.empty())
+        if (const TLibMaterial* named = material_.Library->Find(material_.LibraryMaterial)) {
+            colours = named->Colours;
+            if (material_.TextureEnabled) texture = named->Texture;
+        }
+    osg::StateSet* state = geometry_->getOrCreateStateSet();
+    auto* m = new osg::Material;
+    m->setAmbient(osg::Material::FRONT_AND_BACK, colours.Ambient);
+    m->setDiffuse(osg::Material::FRONT_AND_BACK, colours.Diffuse);
+    m->setEmission(osg::Material::FRONT_AND_BACK, colours.Emission);
+    m->setSpecular(osg::Material::FRONT_AND_BACK, colours.Specular);
+    state->setAttributeAndModes(m, osg::StateAttribute::ON);
+    if (texture)
+        state->setTextureAttributeAndModes(0, texture, osg::StateAttribute::ON);
+    else
+        state->setTextureMode(0, GL_TEXTURE_2D, osg::StateAttribute::OFF);
+    if (material_.Blending || colours.Diffuse.a() < 1.0f) {
+        state->setAttributeAndModes(new osg::BlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA));
+        state->setMode(GL_BLEND, osg::StateAttribute::ON);
+    } else {
+        state->setMode(GL_BLEND, osg::StateAttribute::OFF);
+    }
+}
+
+void TSceneObject::SetWireframe(bool on) {
+    wireframe_ = on;
+    osg::StateSet* state = transform_->getOrCreateStateSet();
+    if (on)
+        state->setAttributeAndModes(
+            new osg::PolygonMode(osg::PolygonMode::FRONT_AND_BACK, osg::PolygonMode::LINE));
+    else
+        state->removeAttribute(osg::StateAttribute::POLYGONMODE);
+}
+
+} // namespace vantorel::scene
