@@ -234,6 +234,8 @@ void Tplateau2D_1::ResetScene() {
     Camera->SetFocalLength(40);
     Camera->SetDepthOfView(10);
     Camera->SetDirection({0, -1, 0});
+    // Screen up is the board's far side, so the numbers read upright on the turned board.
+    Camera->SetUp({0, 0, -1});
     Camera->SetCameraStyle(scene::TCamera::Style::Orthogonal);
     Camera->SetSceneScale(0.08);
     Camera->SetTarget(nullptr);
