@@ -10,11 +10,16 @@
 #include <osg/Light>
 #include <osg/LightSource>
 #include <osg/LineWidth>
+#include <osg/Shape>
+#include <osg/ShapeDrawable>
 #include <osgDB/ReadFile>
+#include <osgParticle/FireEffect>
 #include <osgText/Text3D>
 #include <osgText/Text>
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace vantorel::scene {
 
@@ -435,6 +440,52 @@ bool TFreeForm::LoadFromFile(const std::string& path) {
     if (!mesh) return false;
     SetGeometry(mesh);
     return true;
+}
+
+TFire::TFire(TScene& scene, TSceneObject* parent)
+    : TSceneObject(scene, parent, TObjectKind::Fire) {}
+
+void TFire::Ignite(double scale, double intensity, const std::string& texture) {
+    // Built by hand: the system's scene graph ships no default flame picture.
+    osg::ref_ptr<osgParticle::FireEffect> fire = new osgParticle::FireEffect(false);
+    fire->setScale(static_cast<float>(scale));
+    fire->setIntensity(static_cast<float>(intensity));
+    if (!texture.empty()) fire->setTextureFileName(texture);
+    fire->buildEffect();
+    fire->getParticleSystem()->setInitialBound(
+        osg::BoundingBox(-1.0f, -1.0f, -1.0f, 1.0f, 1.0f, 3.0f));
+    osg::ref_ptr<osg::Group> group = new osg::Group;
+    group->addChild(fire);
+    osg::ref_ptr<osg::Geode> drawn = new osg::Geode;
+    drawn->addDrawable(fire->getParticleSystem());
+    group->addChild(drawn);
+    SetGeometry(group);
+}
+
+void TFire::Extinguish() {
+    SetGeometry(nullptr);
+}
+
+THeightField::THeightField(TScene& scene, TSceneObject* parent)
+    : TSceneObject(scene, parent, TObjectKind::HeightField) {}
+
+void THeightField::Build(double width, double depth, int columns, int rows,
+                         const std::function<double(double x, double y)>& height) {
+    columns = std::clamp(columns, 2, 1024);
+    rows = std::clamp(rows, 2, 1024);
+    osg::ref_ptr<osg::HeightField> field = new osg::HeightField;
+    field->allocate(static_cast<unsigned>(columns), static_cast<unsigned>(rows));
+    const double dx = width / (columns - 1), dy = depth / (rows - 1);
+    field->setXInterval(static_cast<float>(dx));
+    field->setYInterval(static_cast<float>(dy));
+    field->setOrigin(osg::Vec3(static_cast<float>(-width / 2), static_cast<float>(-depth / 2), 0));
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; ++c)
+            field->setHeight(static_cast<unsigned>(c), static_cast<unsigned>(r),
+                             static_cast<float>(height(-width / 2 + c * dx, -depth / 2 + r * dy)));
+    osg::ref_ptr<osg::Geode> geode = new osg::Geode;
+    geode->addDrawable(new osg::ShapeDrawable(field));
+    SetGeometry(geode);
 }
 
 } // namespace vantorel::scene

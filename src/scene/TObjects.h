@@ -248,4 +248,27 @@ protected:
     TFreeForm(TScene& scene, TSceneObject* parent);
 };
 
+// Flames and smoke rising from the object's position, drawn with a flame texture of ours.
+class TFire : public TSceneObject {
+public:
+    // `texture`: a picture file of one soft flame; empty draws untextured particles.
+    void Ignite(double scale, double intensity, const std::string& texture);
+    void Extinguish();
+
+protected:
+    friend class TSceneObject;
+    TFire(TScene& scene, TSceneObject* parent);
+};
+
+// A surface over the object's xy plane whose height (its z) a function gives.
+class THeightField : public TSceneObject {
+public:
+    void Build(double width, double depth, int columns, int rows,
+               const std::function<double(double x, double y)>& height);
+
+protected:
+    friend class TSceneObject;
+    THeightField(TScene& scene, TSceneObject* parent);
+};
+
 } // namespace vantorel::scene

@@ -38,6 +38,8 @@ enum class TObjectKind {
     Sprite,
     HudText,
     SpaceText,
+    Fire,
+    HeightField,
 };
 
 // Front colours and texture choice of one object. A library material, when named, gives the

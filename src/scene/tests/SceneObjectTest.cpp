@@ -154,3 +154,24 @@ TEST(SceneObject, SamplesAreWellFormedWav) {
     }
     EXPECT_TRUE(TSoundLibrary::SampleWav(8).isEmpty());
 }
+
+// Guards the terrain and fire kinds the 3D boards build on: the height field's surface is
+// where its function says, and a fire is built without the scene graph's own data files.
+TEST(SceneObject, HeightFieldSurfaceAndFire) {
+    TopView v;
+    auto* field = v.scene.Root().AddChild<THeightField>();
+    field->SetDirection({0, 1, 0}); // lying flat, its heights upward
+    field->SetName("terrain");
+    field->Build(20, 20, 21, 21, [](double, double) { return 1.5; });
+    v.board->SetVisible(false);
+    const auto [x, y] = v.Pixel({1, 0, 1});
+    const auto point = v.scene.PointUnder(*v.camera, TopView::kW, TopView::kH, x, y);
+    ASSERT_TRUE(point.has_value());
+    EXPECT_NEAR(point->y(), 1.5, 1e-3);
+    EXPECT_EQ(v.scene.PickNearest(*v.camera, TopView::kW, TopView::kH, x, y), field);
+
+    auto* fire = v.scene.Root().AddChild<TFire>();
+    fire->Ignite(1.0, 2.0, "");
+    EXPECT_EQ(fire->Kind(), TObjectKind::Fire);
+    fire->Extinguish();
+}
