@@ -1,0 +1,551 @@
+#include "Sdimain.h"
+
+#include "SettingsFile.h"
+
+#include "views/Tplateau2D_1.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <algorithm>
+#include <cmath>
+
+namespace vantorel {
+
+namespace {
+
+scene::TMaterial Coloured(float r, float g, float b) {
+    scene::TMaterial material;
+    material.Diffuse = {r, g, b, 1.0f};
+    material.Ambient = {r * 0.5f, g * 0.5f, b * 0.5f, 1.0f};
+    material.Specular = {0.1f, 0.1f, 0.1f, 1.0f};
+    return material;
+}
+
+// Rings of growth around a point off the picture, bent by a slow wave: enough to read as
+// wood on a board seen from above.
+QImage WoodPicture(QColor light, QColor dark) {
+    constexpr int kSize = 128;
+    QImage picture(kSize, kSize, QImage::Format_RGB32);
+    for (int y = 0; y < kSize; ++y)
+        for (int x = 0; x < kSize; ++x) {
+            const double dx = x + 40.0, dy = (y - kSize / 2) * 3.0;
+            const double ring = std::sqrt(dx * dx + dy * dy) / 6.0 + std::sin(y * 0.09) * 1.5;
+            const double t = 0.5 + 0.5 * std::sin(ring);
+            picture.setPixel(
+                x, y,
+                qRgb(static_cast<int>(dark.red() + t * (light.red() - dark.red())),
+                     static_cast<int>(dark.green() + t * (light.green() - dark.green())),
+                     static_cast<int>(dark.blue() + t * (light.blue() - dark.blue()))));
+        }
+    return picture;
+}
+
+} // namespace
+
+TBuiltView BuildThemeView(int themeId, TPlateau& game, scene::TSceneViewer& viewer,
+                          scene::TScene& scene, TViewHost& host) {
+    if (themeId == 0) return {std::make_unique<TAnim>(game, viewer, scene, host), 0};
+    // The medieval and the 3D themes do not exist yet: the classic board stands in for them.
+    return {std::make_unique<Tplateau2D_1>(game, viewer, scene, host), 1};
+}
+
+TMainWindow::TMainWindow(TMainWindowParts parts, QWidget* parent)
+    : QMainWindow(parent), parts_(std::move(parts)) {
+    setWindowTitle(QStringLiteral("Vantorel"));
+    resize(673, 454);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.left() + (area.width() - width()) / 2,
+             area.top() + (area.height() - height()) / 2);
+    }
+
+    BuildStatusBar();
+    BuildMaterials();
+    Assistant = std::make_unique<TAssistant>(*StatusPanels[0], this, [this](const QString& text) {
+        ShowMessage(TMessageKind::Error, text);
+    });
+
+    if (parts_.Sounds) {
+        Sounds = std::move(parts_.Sounds);
+    } else {
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+                               QStringLiteral("/sons");
+        QDir().mkpath(folder);
+        Sounds = std::make_unique<scene::TSoundLibrary>(folder);
+    }
+    MediaPlayer1 = parts_.Player ? std::move(parts_.Player) : MakeMediaPlayer();
+    MediaPlayer1->OnNotify = [this] { MediaPlayer1Notify(); };
+    SettingsPath =
+        parts_.SettingsPath.isEmpty() ? FindSettingsPath(SettingsFolders()) : parts_.SettingsPath;
+
+    Game = std::make_unique<TPlateau>(0, true, this, parts_.Clock, parts_.Reseed);
+
+    GLSceneViewer1 = new scene::TSceneViewer(this);
+    GLSceneViewer1->SetScene(&GLScene1);
+    GLSceneViewer1->SetCadencerEnabled(false);
+    GLSceneViewer1->hide();
+    setCentralWidget(GLSceneViewer1);
+    connect(GLSceneViewer1, &scene::TSceneViewer::MouseDown, this,
+            &TMainWindow::GLSceneViewer1MouseDown);
+    connect(GLSceneViewer1, &scene::TSceneViewer::MouseUp, this,
+            &TMainWindow::GLSceneViewer1MouseUp);
+    connect(GLSceneViewer1, &scene::TSceneViewer::MouseMove, this,
+            &TMainWindow::GLSceneViewer1MouseMove);
+    connect(GLSceneViewer1, &scene::TSceneViewer::Wheel, this, &TMainWindow::GLSceneViewer1Wheel);
+    connect(GLSceneViewer1, &scene::TSceneViewer::FrameRendered, this,
+            &TMainWindow::GLSceneViewer1FrameRendered);
+
+    BuildToolBar();
+    BuildMenus();
+
+    Horloge.setInterval(kClockMs);
+    connect(&Horloge, &QTimer::timeout, this, [this] {
+        // What escapes a tick (an illegal move fed for the computer) is shown, not thrown
+        // through the event loop; the clock waits while the box is open.
+        try {
+            HorlogeTimer();
+        } catch (const std::exception& error) {
+            ShowMessage(TMessageKind::Error, QString::fromStdString(error.what()));
+        }
+    });
+
+    RebuildView(0);
+    RefreshStopButton();
+}
+
+TMainWindow::~TMainWindow() {
+    Horloge.stop();
+    if (Game) {
+        if (Game->ReplayMode) Game->EndReplay();
+        Game->GameStatus = kClosing;
+        if (CurrentView) CurrentView->StopAnimation();
+    }
+    ThemeId = kNoTheme;
+    if (MediaPlayer1) {
+        MediaPlayer1->OnNotify = nullptr;
+        if (MediaPlayer1->IsOpen()) MediaPlayer1->Pause();
+        MediaPlayer1->Close();
+    }
+    GLSceneViewer1->SetCadencerEnabled(false);
+    GLSceneViewer1->setEnabled(false);
+    // The view empties the scene through the viewer: both must outlive it.
+    CurrentView.reset();
+    delete GLSceneViewer1;
+    GLSceneViewer1 = nullptr;
+}
+
+void TMainWindow::BuildMaterials() {
+    GLMateriaux.Add("Marbre", Coloured(0.86f, 0.85f, 0.82f));
+    GLMateriaux.Add("Herbe", Coloured(0.22f, 0.52f, 0.16f));
+    GLMateriaux.Add("Metal", Coloured(0.56f, 0.58f, 0.63f));
+    GLMateriaux.Add("Bois", Coloured(0.62f, 0.42f, 0.22f),
+                    WoodPicture(QColor(181, 128, 72), QColor(135, 88, 44)));
+    GLMateriaux.Add("Bois Ancien", Coloured(0.40f, 0.25f, 0.13f),
+                    WoodPicture(QColor(118, 76, 40), QColor(78, 48, 24)));
+}
+
+void TMainWindow::BuildStatusBar() {
+    const int widths[3] = {500, 100, 100};
+    for (int k = 0; k < 3; ++k) {
+        auto* label = new QLabel(this);
+        label->setFrameShape(QFrame::StyledPanel);
+        label->setFrameShadow(QFrame::Sunken);
+        if (k == 0) {
+            label->setMinimumWidth(0);
+            statusBar()->addWidget(label, 1);
+        } else {
+            label->setFixedWidth(widths[k]);
+            statusBar()->addWidget(label);
+        }
+        StatusPanels[static_cast<size_t>(k)] = label;
+    }
+}
+
+void TMainWindow::BuildToolBar() {
+    QToolBar* bar = addToolBar(tr("Barre d'outils"));
+    bar->setObjectName(QStringLiteral("ToolBar_defaut"));
+    bar->setToolTip(tr("Barre d'outils"));
+    bar->setMovable(false);
+
+    QAction* exit =
+        bar->addAction(style()->standardIcon(QStyle::SP_DialogCloseButton), tr("Quitter"));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+
+    const auto zoomButton = [this, bar](const QString& text, const QString& hint, bool in) {
+        auto* button = new QToolButton(bar);
+        button->setText(text);
+        button->setToolTip(hint);
+        connect(button, &QToolButton::pressed, this, [this, in] {
+            ZoomInHeld = in;
+            ZoomOutHeld = !in;
+        });
+        const auto release = [this] { ZoomInHeld = ZoomOutHeld = false; };
+        connect(button, &QToolButton::released, this, release);
+        connect(button, &QToolButton::clicked, this, release);
+        bar->addWidget(button);
+        return button;
+    };
+    TB_zoomin = zoomButton(QStringLiteral("+"), tr("Zoom avant"), true);
+    TB_zoomout = zoomButton(QStringLiteral("-"), tr("Zoom arrière"), false);
+
+    TB_stop = bar->addAction(style()->standardIcon(QStyle::SP_MediaStop),
+                             tr("Arrête la partie en cours."));
+    connect(TB_stop, &QAction::triggered, this, &TMainWindow::TB_stopClick);
+}
+
+void TMainWindow::BuildMenus() {
+    QMenu* file = menuBar()->addMenu(tr("&Fichier"));
+    QMenu* opponents = file->addMenu(tr("Adversaires"));
+    const auto start = [this](int gameType) {
+        if (ThemeId == 0) RestoreSession();
+        if (SignedThemeId() < 1) return;
+        // No dialog yet: a computer game runs at once, the loop as chosen below.
+        if (gameType == kComputerVsComputer) CvcWaitForUser = 0;
+        StartNewGame(gameType);
+    };
+    connect(opponents->addAction(tr("Humain contre ordinateur")), &QAction::triggered, this,
+            [start] { start(kHumanVsComputer); });
+    connect(opponents->addAction(tr("Humain contre humain")), &QAction::triggered, this,
+            [start] { start(kHumanVsHuman); });
+    connect(opponents->addAction(tr("Ordinateur contre ordinateur")), &QAction::triggered, this,
+            [start] { start(kComputerVsComputer); });
+
+    QMenu* loop = file->addMenu(tr("Jeu en boucle"));
+    loopModes_ = new QActionGroup(this);
+    const QString modes[5] = {
+        tr("Pas de jeu en boucle"),
+        tr("Jeu en boucle, en gardant le thème et le plateau"),
+        tr("Jeu en boucle en changeant de thème"),
+        tr("Jeu en boucle en changeant de thème et de plateau "),
+        tr("Jeu en boucle en changeant de plateau"),
+    };
+    for (int mode = 0; mode < 5; ++mode) {
+        QAction* item = loop->addAction(modes[mode]);
+        item->setCheckable(true);
+        item->setChecked(mode == CvcLoopMode);
+        loopModes_->addAction(item);
+        connect(item, &QAction::triggered, this,
+                [this, mode] { CvcLoopMode = static_cast<uint8_t>(mode); });
+    }
+
+    file->addSeparator();
+    QAction* exit = file->addAction(tr("&Quitter"));
+    exit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+}
+
+bool TMainWindow::ShowMessage(TMessageKind kind, const QString& text) {
+    if (parts_.MessageBox) return parts_.MessageBox(kind, text);
+    // The game must not move on under a box: the clock waits for the answer.
+    const bool ticking = Horloge.isActive();
+    Horloge.stop();
+    bool yes = false;
+    const QString title = QStringLiteral("Vantorel");
+    switch (kind) {
+    case TMessageKind::Question:
+        yes = QMessageBox::question(this, title, text, QMessageBox::Yes | QMessageBox::No) ==
+              QMessageBox::Yes;
+        break;
+    case TMessageKind::Information:
+        QMessageBox::information(this, title, text);
+        break;
+    case TMessageKind::Error: {
+        QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, this);
+        box.exec();
+        break;
+    }
+    }
+    if (ticking) Horloge.start();
+    return yes;
+}
+
+// The view.
+
+void TMainWindow::RebuildView(int themeId) {
+    NumbersShown = false;
+    LastThemeId = ThemeId;
+    GLSceneViewer1->SetCamera(nullptr);
+    GLSceneViewer1->setEnabled(false);
+    ThemeId = kNoTheme;
+    if (CurrentView) {
+        CurrentView->StopAnimation();
+        CurrentView.reset();
+    }
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    int built = 1;
+    try {
+        TBuiltView view = parts_.ViewFactory
+                              ? parts_.ViewFactory(themeId, *Game, *GLSceneViewer1, GLScene1, *this)
+                              : BuildThemeView(themeId, *Game, *GLSceneViewer1, GLScene1, *this);
+        CurrentView = std::move(view.View);
+        built = view.ThemeId;
+    } catch (...) {
+        // A theme that cannot be built (its textures, its context) gives way to the plain
+        // board without textures; the option is kept for the next run.
+        CurrentView.reset();
+        OptionsRecord[TOptions::Textures] = 0;
+    }
+    if (!CurrentView) {
+        CurrentView = std::make_unique<Tplateau2D_1>(*Game, *GLSceneViewer1, GLScene1, *this);
+        built = 1;
+    }
+
+    ThemeId = static_cast<uint8_t>(built);
+    ViewerHelpContext = 150 + built;
+    if (built != 0)
+        Game->HintsShown = false;
+    else
+        IntroStartTick = Now();
+
+    GLSceneViewer1->SetCadencerEnabled(true);
+    GLSceneViewer1->setEnabled(true);
+    GLSceneViewer1->setVisible(true);
+    QApplication::restoreOverrideCursor();
+    Horloge.start();
+    RefreshCommandStates();
+}
+
+bool TMainWindow::ViewerShown() const {
+    // Hidden only when this window hid it: the window itself may not be on screen (tests).
+    return !GLSceneViewer1->isHidden() && GLSceneViewer1->isEnabled();
+}
+
+// The game's requests.
+
+void TMainWindow::RefreshView() {
+    if (CurrentView) CurrentView->Refresh();
+}
+
+void TMainWindow::RedrawView() {
+    if (GLSceneViewer1) GLSceneViewer1->update();
+}
+
+void TMainWindow::StartDiceRoll() {
+    if (CurrentView) CurrentView->StartDiceRoll();
+}
+
+void TMainWindow::StopDiceRoll() {
+    if (CurrentView) CurrentView->StopDiceRoll();
+}
+
+void TMainWindow::HideDice() {
+    if (CurrentView) CurrentView->HideDice();
+}
+
+void TMainWindow::StopAnimation() {
+    if (CurrentView) CurrentView->StopAnimation();
+}
+
+void TMainWindow::SetMovePanel(int panel, const std::string& text) {
+    SetStatusPanel(panel, text);
+}
+
+void TMainWindow::RefreshCommandStates() {
+    // The commands that depend on the game are only the stop button so far.
+    RefreshStopButton();
+}
+
+void TMainWindow::RefreshStatus() {
+    if (!Assistant || !Game) return;
+    TStatusFacts facts;
+    facts.ThemeId = SignedThemeId();
+    facts.HasView = CurrentView != nullptr;
+    if (CurrentView) {
+        facts.Animating = CurrentView->IsAnimating();
+        facts.DiceShown = CurrentView->DiceShown;
+        facts.DiceSide = CurrentView->DiceSide;
+    }
+    Assistant->RefreshStatus(*Game, facts);
+}
+
+bool TMainWindow::AskYesNo(const std::string& question, int) {
+    return ShowMessage(TMessageKind::Question, QString::fromStdString(question));
+}
+
+void TMainWindow::Inform(const std::string& text, int) {
+    ShowMessage(TMessageKind::Information, QString::fromStdString(text));
+}
+
+// The view's requests.
+
+void TMainWindow::Beep() {
+    Assistant->Beep();
+}
+
+void TMainWindow::ReportClickError(const std::string& what) {
+    Assistant->ReportError(8, what);
+}
+
+void TMainWindow::SetStatusPanel(int panel, const std::string& text) {
+    if (panel < 0 || panel > 2) return;
+    StatusPanels[static_cast<size_t>(panel)]->setText(QString::fromStdString(text));
+}
+
+void TMainWindow::ProcessPendingEvents() {
+    QCoreApplication::processEvents();
+}
+
+// Mouse and keyboard.
+
+void TMainWindow::GLSceneViewer1MouseDown(scene::TMouseButton button, scene::TShiftState shift,
+                                          int x, int y) {
+    if (Game->GameStatus < 0 || ThemeId == kNoTheme) return;
+    if (Game->GameType == kComputerVsComputer) {
+        // The board only starts a waiting computer game; it takes no clicks of its own.
+        ResumeWaitingComputerGame();
+        return;
+    }
+    if (!ViewerShown() || SignedThemeId() < 1 || !CurrentView || CurrentView->IsAnimating() ||
+        GLSceneViewer1->IsRendering())
+        return;
+    CurrentView->MouseDown(button, shift, x, y);
+}
+
+void TMainWindow::GLSceneViewer1MouseUp(scene::TMouseButton button, scene::TShiftState shift, int x,
+                                        int y) {
+    if (SignedThemeId() < 1 || !CurrentView || CurrentView->IsAnimating()) return;
+    CurrentView->MouseUp(button, shift, x, y);
+}
+
+void TMainWindow::GLSceneViewer1MouseMove(scene::TShiftState shift, int x, int y) {
+    ZoomInHeld = ZoomOutHeld = false;
+    if (!ViewerShown() || SignedThemeId() < 1 || !CurrentView || CurrentView->IsAnimating() ||
+        GLSceneViewer1->IsRendering())
+        return;
+    CurrentView->MouseMove(shift, x, y);
+}
+
+void TMainWindow::GLSceneViewer1Wheel(int delta) {
+    if (Game->GameStatus < 0 || !ViewerShown() || SignedThemeId() < 1 || !CurrentView) return;
+    CurrentView->Zoom(std::clamp(delta, -kWheelLimit, kWheelLimit));
+}
+
+void TMainWindow::GLSceneViewer1FrameRendered() {
+    if (!CurrentView) return;
+    const int event = CurrentView->PendingSound;
+    if (event >= 1 && event <= TAnim::kSoundEvents && OptionsRecord[TOptions::SoundEffects] == 1) {
+        const uint8_t slot = CurrentView->SoundSlot[static_cast<size_t>(event - 1)];
+        if (slot != TAnim::kSilent && Sounds) Sounds->Play(slot);
+    }
+    CurrentView->PendingSound = -1;
+}
+
+void TMainWindow::keyPressEvent(QKeyEvent* event) {
+    FormKeyDown(event->key(), event->modifiers());
+    QMainWindow::keyPressEvent(event);
+}
+
+void TMainWindow::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
+    if (Game->GameStatus < 0 || ThemeId == kNoTheme) return;
+    ResumeWaitingComputerGame();
+    if (!ViewerShown() || !CurrentView) return;
+    if (ThemeId == 0) {
+        RestoreSession();
+        return;
+    }
+    if (GLSceneViewer1->IsRendering()) return;
+
+    const bool arrowsMoveCamera = OptionsRecord[TOptions::ArrowKeyCamera] == 1;
+    bool idleArrow = false;
+    const bool ctrl = modifiers & Qt::ControlModifier;
+    switch (key) {
+    case Qt::Key_Escape:
+        if (Game->GameType == kComputerVsComputer && Game->GameStatus == kComputerToAct)
+            PauseComputerGame();
+        else
+            Game->CancelSelection();
+        break;
+    case Qt::Key_PageUp:
+        CurrentView->Zoom(kKeyZoom);
+        break;
+    case Qt::Key_PageDown:
+        CurrentView->Zoom(-kKeyZoom);
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        idleArrow = !arrowsMoveCamera;
+        if (arrowsMoveCamera) CurrentView->RotationAngle += key == Qt::Key_Left ? -1 : 1;
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        idleArrow = !arrowsMoveCamera;
+        if (arrowsMoveCamera)
+            if (scene::TCamera* camera = GLSceneViewer1->Camera())
+                camera->SetPosition(camera->Position() +
+                                    scene::Vec3(0, key == Qt::Key_Up ? 1 : -1, 0));
+        break;
+    case Qt::Key_F5:
+        CurrentView->ResetScene();
+        Game->HintsShown = false;
+        Game->MarkMoveHints(Game->SideToMove);
+        break;
+    case Qt::Key_W:
+    case Qt::Key_F8:
+        if (ctrl) {
+            CurrentView->ToggleWireframe();
+            GLSceneViewer1->Step(0.0);
+        }
+        break;
+    case Qt::Key_Z:
+    case Qt::Key_F11:
+        if (ctrl) CurrentView->ResetCamera();
+        break;
+    default:
+        break;
+    }
+
+    // Any key stops a human's rolling dice. A computer game's dice are left alone: stopping
+    // them would hand a paused or running computer game to a human who is not there.
+    const bool humanTurn = Game->GameStatus == kWaiting || Game->GameStatus == kHumanToAct;
+    if (!idleArrow && humanTurn && Game->GameType != kComputerVsComputer &&
+        Game->ClickState == kClickStopDice) {
+        try {
+            Game->Click(0, kNoColour, -1);
+        } catch (const Ecoup_imposible&) {
+            Beep();
+        } catch (const std::exception& error) {
+            ReportClickError(error.what());
+        }
+    }
+}
+
+void TMainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (width() >= 400) {
+        StatusPanels[1]->setFixedWidth(190);
+        StatusPanels[2]->setFixedWidth(190);
+    }
+}
+
+void TMainWindow::closeEvent(QCloseEvent* event) {
+    FormClose();
+    event->accept();
+}
+
+void TMainWindow::FormClose() {
+    if (closed_) return;
+    closed_ = true;
+    Game->GameStatus = kClosing;
+    if (SignedThemeId() > 0) LastThemeId = ThemeId;
+    ThemeId = kNoTheme;
+    Horloge.stop();
+    if (CurrentView) CurrentView->StopAnimation();
+    GLSceneViewer1->SetCadencerEnabled(false);
+}
+
+} // namespace vantorel

@@ -1,0 +1,73 @@
+#pragma once
+// A main window that is never shown, on a clock the test moves by hand, with fakes for the
+// sound samples, the music player and the message boxes.
+#include "ui/Sdimain.h"
+
+#include <QTemporaryDir>
+
+#include <initializer_list>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vantorel::testing {
+
+class FakeSoundSink : public scene::TSoundSink {
+public:
+    std::vector<int> played;
+    void Play(int index) override { played.push_back(index); }
+};
+
+class FakePlayer : public TMusicPlayer {
+public:
+    QString file;
+    bool playing = false;
+    int closes = 0;
+    std::vector<QString> opened;
+
+    bool HasFile() const override { return !file.isEmpty(); }
+    bool IsStoppedOrPaused() const override { return HasFile() && !playing; }
+    bool IsOpen() const override { return HasFile(); }
+    void Close() override {
+        ++closes;
+        file.clear();
+        playing = false;
+    }
+    void Open(const QString& path) override {
+        file = path;
+        opened.push_back(path);
+    }
+    void Play() override { playing = true; }
+    void Pause() override { playing = false; }
+};
+
+struct WindowFixture {
+    explicit WindowFixture(TViewFactory factory = {});
+    ~WindowFixture();
+
+    uint32_t now = 50000;
+    FakeSoundSink* sounds = nullptr;
+    FakePlayer* player = nullptr;
+    std::vector<QString> messages;
+    QTemporaryDir folder;
+    std::unique_ptr<TMainWindow> window;
+
+    TPlateau& Game() { return *window->Game; }
+    // Ends the intro as the clock does after a second: the 2D board and a game against
+    // the computer. The scene's own cadence is stopped so that nothing moves by itself.
+    void EndIntro();
+    // A new game against the computer on "Nine Men's Morris" (the board the positions
+    // below are drawn on), the computer playing black at the first level.
+    void StartNineMensMorris(int firstSide, bool dice = false);
+    // Puts the game in a position: the board string, the reserves, the side to move.
+    void SetPosition(const std::string& board, int reserveWhite, int reserveBlack, int toMove);
+    // The view has finished showing whatever it was showing.
+    void ViewIdle();
+    QString Panel(int panel) const;
+};
+
+// A 24-point board string with white and black pieces on the given points.
+std::string Board(std::initializer_list<int> white, std::initializer_list<int> black);
+
+} // namespace vantorel::testing
