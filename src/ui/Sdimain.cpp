@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSlider>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QStyle>
@@ -205,6 +206,32 @@ void TMainWindow::BuildToolBar() {
     TB_stop = bar->addAction(style()->standardIcon(QStyle::SP_MediaStop),
                              tr("Arrête la partie en cours."));
     connect(TB_stop, &QAction::triggered, this, &TMainWindow::TB_stopClick);
+
+    // The replay bar stays hidden until the replay commands show it.
+    QToolBar* film = addToolBar(tr("Film de la partie"));
+    film->setObjectName(QStringLiteral("ToolBar_film"));
+    film->setVisible(false);
+    const auto playButton = [this, film](QStyle::StandardPixmap icon, const QString& hint,
+                                         int8_t status) {
+        auto* button = new QToolButton(film);
+        button->setIcon(style()->standardIcon(icon));
+        button->setToolTip(hint);
+        button->setCheckable(true);
+        connect(button, &QToolButton::toggled, this, [this, status](bool on) {
+            if (!Game || !InReplay()) return;
+            Game->GameStatus = on ? status : static_cast<int8_t>(kReplayPaused);
+            StepTick = Now();
+        });
+        film->addWidget(button);
+        return button;
+    };
+    TB_lire_inv = playButton(QStyle::SP_MediaSeekBackward, tr("Lecture arrière"), kReplayBackward);
+    TB_lire = playButton(QStyle::SP_MediaPlay, tr("Lecture"), kReplayForward);
+    TB_film = new QSlider(Qt::Horizontal, film);
+    TB_film->setObjectName(QStringLiteral("TB_film"));
+    TB_film->setRange(0, 0);
+    film->addWidget(TB_film);
+    connect(TB_film, &QSlider::valueChanged, this, &TMainWindow::TB_filmChange);
 }
 
 void TMainWindow::BuildMenus() {

@@ -17,6 +17,7 @@
 #include "views/TAnim.h"
 
 #include <QMainWindow>
+#include <QSlider>
 #include <QTimer>
 
 #include <array>
@@ -116,9 +117,9 @@ public:
     void SetMovePanel(int panel, const std::string& text) override;
     void RefreshCommandStates() override;
     void RefreshStatus() override;
-    void EnterReplay(int) override {}
-    void ResetReplayTrackBar(int) override {}
-    void LeaveReplay() override {}
+    void EnterReplay(int entryCount) override;
+    void ResetReplayTrackBar(int entryCount) override;
+    void LeaveReplay() override;
     int NetworkRole() const override { return -1; }
     void SendMove(TMove) override {}
     void SendDrawOffer() override {}
@@ -152,6 +153,11 @@ public:
     QAction* TB_stop = nullptr;
     QToolButton* TB_zoomin = nullptr;
     QToolButton* TB_zoomout = nullptr;
+    // Replay: the track bar over the recorded entries and the two play buttons; the
+    // replay tool bar that shows them comes with the replay commands.
+    QSlider* TB_film = nullptr;
+    QToolButton* TB_lire = nullptr;
+    QToolButton* TB_lire_inv = nullptr;
 
     uint8_t ThemeId = kNoTheme;
     uint8_t LastThemeId = kNoTheme;
@@ -186,6 +192,10 @@ private:
     void HumanStep();
     void ComputerStep();
     void ComputerVsComputerLoop();
+    void ReplayStep();
+    void TB_filmChange(int position);
+    // The game shows its history: paused, or playing forward or backward.
+    bool InReplay() const;
     void RollThreeDice() { Game->RollDice(); }
     void PauseComputerGame();
     bool ResumeWaitingComputerGame();

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStyle>
+#include <QToolButton>
 
 #include <fstream>
 
@@ -55,6 +56,10 @@ void TMainWindow::ControllerStep() {
         break;
     case kComputerToAct:
         ComputerStep();
+        break;
+    case kReplayForward:
+    case kReplayBackward:
+        ReplayStep();
         break;
     case kWhiteWon:
     case kBlackWon:
@@ -315,6 +320,51 @@ void TMainWindow::MediaPlayer1Notify() {
     } catch (...) {
         MusicNextPending = true;
     }
+}
+
+// One position further in the replay every MaxAnimMs, until an end of the game.
+void TMainWindow::ReplayStep() {
+    if (Elapsed(Now(), StepTick) < OptionsRecord[TOptions::MaxAnimMs]) return;
+    if (CurrentView->IsAnimating() || GLSceneViewer1->IsRendering()) return;
+    if (Game->GameStatus == kReplayForward) {
+        if (TB_film->value() < TB_film->maximum()) {
+            TB_film->setValue(TB_film->value() + 1);
+        } else {
+            Game->GameStatus = kReplayPaused;
+            TB_lire->setChecked(false);
+        }
+    } else if (TB_film->value() > 0) {
+        TB_film->setValue(TB_film->value() - 1);
+    } else {
+        Game->GameStatus = kReplayPaused;
+        TB_lire_inv->setChecked(false);
+    }
+    StepTick = Now();
+}
+
+bool TMainWindow::InReplay() const {
+    return Game->GameStatus == kReplayForward || Game->GameStatus == kReplayPaused ||
+           Game->GameStatus == kReplayBackward;
+}
+
+void TMainWindow::TB_filmChange(int position) {
+    if (Game && InReplay()) Game->ReplaySeek(position);
+}
+
+void TMainWindow::EnterReplay(int entryCount) {
+    ResetReplayTrackBar(entryCount);
+    StepTick = Now();
+}
+
+void TMainWindow::ResetReplayTrackBar(int entryCount) {
+    const QSignalBlocker quiet(TB_film);
+    TB_film->setRange(0, std::max(entryCount - 1, 0));
+    TB_film->setValue(0);
+}
+
+void TMainWindow::LeaveReplay() {
+    TB_lire->setChecked(false);
+    TB_lire_inv->setChecked(false);
 }
 
 } // namespace vantorel

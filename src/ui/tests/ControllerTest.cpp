@@ -2,6 +2,8 @@
 // and the pause after them, the removal a triple grants.
 #include "UiTestSupport.h"
 
+#include <QToolButton>
+
 #include <gtest/gtest.h>
 
 using namespace vantorel;
@@ -184,6 +186,51 @@ TEST(Controller, TripleTakesAPieceFromTheReserveWithoutAClick) {
         EXPECT_EQ(f.Game().ClickState, kClickDestination);
         EXPECT_EQ(f.Game().SideToMove, c.mover);
     }
+}
+
+} // namespace
+
+namespace {
+
+// Guards the replay steps: one entry per MaxAnimMs, forward to the last one and back to
+// the first, each end pausing the replay and releasing its play button.
+TEST(Controller, ReplayStepsToEachEndAndPauses) {
+    WindowFixture f;
+    f.EndIntro();
+    f.window->StartNewGame(kHumanVsHuman, kWhite, kWhite);
+    for (int point : {0, 3, 1, 4, 9, 10})
+        f.Game().Click(point);
+    f.ViewIdle();
+    ASSERT_GE(f.Game().MoveCount, 5);
+    f.Game().StartReplay();
+    ASSERT_EQ(f.Game().GameStatus, kReplayPaused);
+    QSlider& film = *f.window->TB_film;
+    ASSERT_GT(film.maximum(), 2);
+
+    f.window->TB_lire->setChecked(true);
+    ASSERT_EQ(f.Game().GameStatus, kReplayForward);
+    f.window->ControllerStep();
+    EXPECT_EQ(film.value(), 0); // not before MaxAnimMs
+    const int step = f.window->OptionsRecord[TOptions::MaxAnimMs];
+    for (int k = 0; k <= film.maximum() + 1; ++k) {
+        f.now += static_cast<uint32_t>(step);
+        f.window->ControllerStep();
+        f.ViewIdle();
+    }
+    EXPECT_EQ(film.value(), film.maximum());
+    EXPECT_EQ(f.Game().GameStatus, kReplayPaused);
+    EXPECT_FALSE(f.window->TB_lire->isChecked());
+    EXPECT_EQ(f.Game().ReplayPosition, film.maximum());
+
+    f.window->TB_lire_inv->setChecked(true);
+    for (int k = 0; k <= film.maximum() + 1; ++k) {
+        f.now += static_cast<uint32_t>(step);
+        f.window->ControllerStep();
+        f.ViewIdle();
+    }
+    EXPECT_EQ(film.value(), 0);
+    EXPECT_EQ(f.Game().GameStatus, kReplayPaused);
+    EXPECT_FALSE(f.window->TB_lire_inv->isChecked());
 }
 
 } // namespace
