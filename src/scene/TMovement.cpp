@@ -1,5 +1,7 @@
 #include "TMovement.h"
 
+#include <osg/observer_ptr>
+
 #include <algorithm>
 
 namespace vantorel::scene {
@@ -42,6 +44,8 @@ void TMovement::AddNode(int path, const Vec3& position, const Vec3& rotation, do
 
 void TMovement::SetActivePath(int index) {
     active_ = std::clamp(index, 0, std::max(PathCount() - 1, 0));
+    leg_ = 0;
+    legDone_ = 0;
 }
 
 void TMovement::StartPathTravel() {
@@ -99,9 +103,15 @@ void TMovement::PlaceAt(int leg, double fraction) {
 
 void TMovement::Progress(double deltaTime) {
     double left = std::max(deltaTime, 0.0);
-    // A path of zero-length legs ends within one call; the guard stops handlers that keep
-    // looping such a path from hanging the frame.
-    for (int guard = 0; travelling_ && guard < 10000; ++guard) {
+    // Set while a path-end handler runs: a start or a change of path in the handler
+    // replaces it, which tells a restart from a plain return.
+    constexpr int kAtPathEnd = -1;
+    // A handler may delete this movement's object, or the movement alone: the transform
+    // outlives neither.
+    const osg::observer_ptr<osg::Node> objectNode(object_.Node());
+    TSceneObject* const object = &object_;
+    bool idlePass = false; // a whole path passed without using any time
+    while (travelling_ && active_ >= 0 && active_ < PathCount()) {
         const TMovementPath& path = paths_[static_cast<size_t>(active_)];
         const int legs = static_cast<int>(path.Nodes.size()) - 1;
         if (leg_ < legs) {
@@ -113,35 +123,48 @@ void TMovement::Progress(double deltaTime) {
                 PlaceAt(leg_, legDone_ / length);
                 return;
             }
-            if (speed > 0 && length > 1e-12) left -= remaining / speed;
+            if (speed > 0 && length > 1e-12 && remaining > 0) {
+                left -= remaining / speed;
+                idlePass = false;
+            }
             ++leg_;
             legDone_ = 0;
             PlaceAt(leg_, 0);
             continue;
         }
-        // The end of this path.
-        if (legs >= 0) PlaceAt(std::max(legs, 0), 0);
+        // The end of this path, exactly on its last node.
+        if (legs >= 0) PlaceAt(legs, 0);
         const int ended = active_;
         bool looped = false;
-        if (OnPathTravelStop) OnPathTravelStop(*this, ended, looped);
-        if (!travelling_ || paths_.empty()) return; // a handler stopped or cleared us
-        if (looped) {
-            leg_ = 0;
+        leg_ = kAtPathEnd;
+        if (auto handler = OnPathTravelStop) handler(*this, ended, looped); // it may replace itself
+        if (!objectNode.valid() || object->Movement() != this) return;
+        if (!travelling_ || paths_.empty()) return; // stopped or cleared
+        const bool restarted = leg_ != kAtPathEnd;
+        if (idlePass && (looped || restarted)) {
+            // A path of no length looped again: once per frame, not forever in this one.
+            if (!restarted) leg_ = 0;
             legDone_ = 0;
+            return;
+        }
+        idlePass = true;
+        if (restarted) continue; // from wherever the handler started it, with the time left
+        leg_ = 0;
+        legDone_ = 0;
+        if (looped) {
             PlaceAt(0, 0);
             continue;
         }
         if (active_ + 1 < PathCount()) {
             ++active_;
-            leg_ = 0;
-            legDone_ = 0;
             PlaceAt(0, 0);
             continue;
         }
         travelling_ = false;
-        if (OnAllPathsTravelled) OnAllPathsTravelled(*this);
+        if (auto handler = OnAllPathsTravelled) handler(*this);
         return;
     }
+    travelling_ = false;
 }
 
 } // namespace vantorel::scene

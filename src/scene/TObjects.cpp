@@ -1,6 +1,10 @@
 #include "TObjects.h"
 
+#include "SceneMasks.h"
+#include "TMaterialLibrary.h"
 #include "TScene.h"
+
+#include <QGuiApplication>
 
 #include <osg/AutoTransform>
 #include <osg/BlendFunc>
@@ -16,6 +20,7 @@
 #include <osgParticle/FireEffect>
 #include <osgText/Text3D>
 #include <osgText/Text>
+#include <osgUtil/CullVisitor>
 
 #include <algorithm>
 #include <cmath>
@@ -59,11 +64,60 @@ struct Mesh {
         g->setVertexArray(vertices);
         g->setNormalArray(normals, osg::Array::BIND_PER_VERTEX);
         g->setTexCoordArray(0, coords);
+        // Unlit drawing (sprites, wire frames) would otherwise take whatever colour was
+        // current.
+        osg::ref_ptr<osg::Vec4Array> white = new osg::Vec4Array;
+        white->push_back({1, 1, 1, 1});
+        g->setColorArray(white, osg::Array::BIND_OVERALL);
         g->addPrimitiveSet(new osg::DrawArrays(GL_TRIANGLES, 0, vertices->size()));
         auto geode = GeodeOf(g);
-        if (twoSided) geode->getOrCreateStateSet()->setMode(GL_CULL_FACE, osg::StateAttribute::OFF);
+        // Flat things show from either side, even where the buffer culls back faces.
+        if (twoSided)
+            geode->getOrCreateStateSet()->setMode(GL_CULL_FACE, osg::StateAttribute::OFF |
+                                                                    osg::StateAttribute::PROTECTED);
         return geode;
     }
+};
+
+// One font for every text: reading it is slow. Kept for the life of the program, since
+// the font plugin may be gone by the time static objects are destroyed.
+osg::ref_ptr<osgText::Font> SharedFont() {
+    static osgText::Font* const font = osgText::readRefFontFile(kFontFile).release();
+    return font;
+}
+
+bool Reaches(osg::Node* from, const osg::Node* to) {
+    if (from == to) return true;
+    if (osg::Group* group = from->asGroup())
+        for (unsigned k = 0; k < group->getNumChildren(); ++k)
+            if (Reaches(group->getChild(k), to)) return true;
+    return false;
+}
+
+// Keeps text over the picture at its pixel place: the projection follows the viewport,
+// and the owner's position counts in pixels from the top left.
+class HudPlacement : public osg::NodeCallback {
+public:
+    HudPlacement(const TSceneObject& owner, osg::Camera* hud, osgText::Text* text)
+        : owner_(owner), hud_(hud), text_(text) {}
+    void operator()(osg::Node* node, osg::NodeVisitor* visitor) override {
+        osgUtil::CullVisitor* cull = visitor->asCullVisitor();
+        if (const osg::Viewport* viewport = cull ? cull->getViewport() : nullptr) {
+            // Positions are in logical pixels, as the views get them from the mouse.
+            const double ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+            const double w = viewport->width() / ratio, h = viewport->height() / ratio;
+            hud_->setProjectionMatrixAsOrtho2D(0, w, 0, h);
+            const Vec3& p = owner_.Position();
+            text_->setPosition(
+                osg::Vec3(static_cast<float>(p.x()), static_cast<float>(h - p.y()), 0.0f));
+        }
+        traverse(node, visitor);
+    }
+
+private:
+    const TSceneObject& owner_;
+    osg::Camera* hud_;
+    osgText::Text* text_;
 };
 
 } // namespace
@@ -89,6 +143,7 @@ void TCamera::Reset() {
     target_ = nullptr;
     SetPosition({0, 0, 10});
     SetDirection({0, 0, -1});
+    SetUp({0, 1, 0});
 }
 
 void TCamera::AdjustDistanceToTarget(double factor) {
@@ -320,21 +375,26 @@ void TLines::Rebuild() {
     g->setVertexArray(vertices);
     g->setColorArray(colours, osg::Array::BIND_OVERALL);
     g->addPrimitiveSet(new osg::DrawArrays(GL_LINE_STRIP, 0, vertices->size()));
-    auto geode = GeodeOf(g);
-    osg::StateSet* state = geode->getOrCreateStateSet();
+    // On the drawable, below the object's material state: that one switches blending off
+    // for opaque materials.
+    osg::StateSet* state = g->getOrCreateStateSet();
     state->setMode(GL_LIGHTING, osg::StateAttribute::OFF | osg::StateAttribute::PROTECTED);
     state->setAttributeAndModes(new osg::LineWidth(width_));
     if (antiAliased_) {
         state->setMode(GL_LINE_SMOOTH, osg::StateAttribute::ON);
-        state->setAttributeAndModes(new osg::BlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA));
+        state->setAttributeAndModes(new osg::Hint(GL_LINE_SMOOTH_HINT, GL_NICEST));
     }
-    SetGeometry(geode);
+    if (antiAliased_ || colour_.a() < 1.0f)
+        state->setAttributeAndModes(new osg::BlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA));
+    SetGeometry(GeodeOf(g));
 }
 
 TProxy::TProxy(TScene& scene, TSceneObject* parent)
     : TSceneObject(scene, parent, TObjectKind::Proxy) {}
 
 void TProxy::SetMaster(TSceneObject* master) {
+    // A master that holds this proxy would draw itself without end.
+    if (master && (master == this || Reaches(master->Content(), Node()))) master = nullptr;
     master_ = master;
     if (!master) {
         SetGeometry(nullptr);
@@ -382,6 +442,20 @@ void TSprite::ApplyMaterial() {
         state->setAttributeAndModes(new osg::BlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA));
         state->setMode(GL_BLEND, osg::StateAttribute::ON);
     }
+    // Unlit, the square shows its material's diffuse colour (white for the pictures).
+    Colour colour = Material().Diffuse;
+    if (Material().Library)
+        if (const TLibMaterial* named = Material().Library->Find(Material().LibraryMaterial))
+            colour = named->Colours.Diffuse;
+    auto* facing = Content()->getChild(0)->asGroup();
+    auto* geode = facing && facing->getNumChildren() ? facing->getChild(0)->asGeode() : nullptr;
+    auto* square =
+        geode && geode->getNumDrawables() ? geode->getDrawable(0)->asGeometry() : nullptr;
+    if (square) {
+        osg::ref_ptr<osg::Vec4Array> colours = new osg::Vec4Array;
+        colours->push_back(colour);
+        square->setColorArray(colours, osg::Array::BIND_OVERALL);
+    }
 }
 
 TSpaceText::TSpaceText(TScene& scene, TSceneObject* parent)
@@ -396,7 +470,7 @@ void TSpaceText::SetText(const std::string& utf8, double height, double extrusio
 
 void TSpaceText::Rebuild() {
     osg::ref_ptr<osgText::Text3D> text = new osgText::Text3D;
-    text->setFont(kFontFile);
+    text->setFont(SharedFont());
     text->setCharacterSize(static_cast<float>(height_));
     text->setCharacterDepth(static_cast<float>(extrusion_));
     text->setAlignment(osgText::Text::CENTER_CENTER);
@@ -418,18 +492,32 @@ void THudText::SetText(const std::string& utf8, double pixelHeight, Align align)
 
 void THudText::Rebuild() {
     osg::ref_ptr<osgText::Text> text = new osgText::Text;
-    text->setFont(kFontFile);
+    text->setFont(SharedFont());
     text->setCharacterSize(static_cast<float>(pixelHeight_));
-    text->setCharacterSizeMode(osgText::Text::SCREEN_COORDS);
-    text->setAxisAlignment(osgText::Text::SCREEN);
     text->setAlignment(align_ == Align::Left    ? osgText::Text::LEFT_TOP
                        : align_ == Align::Right ? osgText::Text::RIGHT_TOP
                                                 : osgText::Text::CENTER_TOP);
     text->setText(text_, osgText::String::ENCODING_UTF8);
-    osg::ref_ptr<osg::Geode> geode = new osg::Geode;
-    geode->addDrawable(text);
-    geode->getOrCreateStateSet()->setMode(GL_LIGHTING, osg::StateAttribute::OFF);
-    SetGeometry(geode);
+    text->setDataVariance(osg::Object::DYNAMIC);
+    // Its own camera in pixels, drawn after the scene: over everything, whatever the tree
+    // order and the depth buffer.
+    osg::ref_ptr<osg::Camera> hud = new osg::Camera;
+    hud->setReferenceFrame(osg::Transform::ABSOLUTE_RF);
+    hud->setRenderOrder(osg::Camera::POST_RENDER);
+    hud->setClearMask(0);
+    hud->setAllowEventFocus(false);
+    hud->setViewMatrix(osg::Matrixd::identity());
+    osg::StateSet* state = hud->getOrCreateStateSet();
+    const auto off = osg::StateAttribute::OFF | osg::StateAttribute::PROTECTED;
+    state->setMode(GL_LIGHTING, off);
+    state->setMode(GL_DEPTH_TEST, off);
+    state->setMode(GL_CULL_FACE, off);
+    hud->addChild(text);
+    osg::ref_ptr<osg::Group> placed = new osg::Group;
+    placed->setNodeMask(kDrawnMask);
+    placed->setCullCallback(new HudPlacement(*this, hud, text));
+    placed->addChild(hud);
+    SetGeometry(placed);
 }
 
 TFreeForm::TFreeForm(TScene& scene, TSceneObject* parent)

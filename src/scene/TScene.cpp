@@ -1,5 +1,6 @@
 #include "TScene.h"
 
+#include "SceneMasks.h"
 #include "TMovement.h"
 
 #include <osg/LightModel>
@@ -22,7 +23,8 @@ TScene::TScene() {
     state->setMode(GL_NORMALIZE, osg::StateAttribute::ON);
     auto* model = new osg::LightModel;
     model->setAmbientIntensity({0, 0, 0, 1});
-    model->setTwoSided(true);
+    // One-sided: both faces of a flat thing are lit as its front is.
+    model->setTwoSided(false);
     state->setAttributeAndModes(model);
 }
 
@@ -133,7 +135,9 @@ Intersections(TScene& scene, const TCamera& camera, int width, int height, doubl
     osg::ref_ptr<osgUtil::LineSegmentIntersector> picker =
         new osgUtil::LineSegmentIntersector(start, end);
     osgUtil::IntersectionVisitor visitor(picker.get());
-    // Hidden objects have a node mask of 0 and are skipped by the visitor.
+    // Hidden objects have a node mask of 0 and are skipped by the visitor, and so is the text
+    // over the picture.
+    visitor.setTraversalMask(kPickedMask);
     scene.RootNode()->accept(visitor);
     std::vector<osgUtil::LineSegmentIntersector::Intersection> hits;
     for (const auto& hit : picker->getIntersections())
@@ -153,8 +157,14 @@ std::vector<TSceneObject*> TScene::PickRect(const TCamera& camera, int width, in
     std::unordered_set<TSceneObject*> seen;
     const int left = std::min(x1, x2), right = std::max(x1, x2);
     const int top = std::min(y1, y2), bottom = std::max(y1, y2);
-    for (int y = top; y <= bottom; ++y)
-        for (int x = left; x <= right; ++x)
+    if (limit <= 0) return {};
+    // One ray per pixel for the small rectangles the views use; a sparser grid for large
+    // ones, so that a sweeping rectangle cannot stall the frame.
+    constexpr int kMaxRays = 48;
+    const int stepX = std::max(1, (right - left + kMaxRays) / kMaxRays);
+    const int stepY = std::max(1, (bottom - top + kMaxRays) / kMaxRays);
+    for (int y = top; y <= bottom; y += stepY)
+        for (int x = left; x <= right; x += stepX)
             for (const auto& hit : Intersections(*this, camera, width, height, x + 0.5, y + 0.5)) {
                 TSceneObject* object = PickedObjectOf(*this, hit.nodePath);
                 if (object && seen.insert(object).second) found.push_back({hit.ratio, object});

@@ -2,11 +2,13 @@
 
 #include "TMaterialLibrary.h"
 #include "TMovement.h"
+#include "TObjects.h"
 #include "TScene.h"
 
 #include <osg/BlendFunc>
 #include <osg/Material>
 #include <osg/PolygonMode>
+#include <osgText/Text>
 
 #include <algorithm>
 #include <cmath>
@@ -28,6 +30,19 @@ Vec3 Perpendicular(const Vec3& v) {
     return Normalised(v ^ axis, Vec3(0, 0, 1));
 }
 
+// Text over the picture is drawn unlit: it takes its colour from the material by hand.
+class TextColourer : public osg::NodeVisitor {
+public:
+    explicit TextColourer(const Colour& colour)
+        : NodeVisitor(TRAVERSE_ALL_CHILDREN), colour_(colour) {}
+    void apply(osg::Drawable& drawable) override {
+        if (auto* text = dynamic_cast<osgText::Text*>(&drawable)) text->setColor(colour_);
+    }
+
+private:
+    Colour colour_;
+};
+
 } // namespace
 
 TSceneObject::TSceneObject(TScene& scene, TSceneObject* parent, TObjectKind kind)
@@ -39,8 +54,21 @@ TSceneObject::TSceneObject(TScene& scene, TSceneObject* parent, TObjectKind kind
 
 TSceneObject::~TSceneObject() {
     movement_.reset();
-    children_.clear();
+    // Out of the live set first, so that the scans below and those of the children never
+    // meet an object whose destruction has begun.
     scene_->Unregister(this);
+    // Proxies and cameras point at objects by plain pointers: nobody may keep drawing or
+    // aiming at what is gone.
+    for (TSceneObject* other : scene_->objects_) {
+        if (other->kind_ == TObjectKind::Proxy) {
+            auto* proxy = static_cast<TProxy*>(other);
+            if (proxy->master_ == this) proxy->SetMaster(nullptr);
+        } else if (other->kind_ == TObjectKind::Camera) {
+            auto* camera = static_cast<TCamera*>(other);
+            if (camera->target_ == this) camera->target_ = nullptr;
+        }
+    }
+    children_.clear();
 }
 
 void TSceneObject::Adopt(std::unique_ptr<TSceneObject> child) {
@@ -209,6 +237,10 @@ void TSceneObject::ApplyMaterial() {
         state->setMode(GL_BLEND, osg::StateAttribute::ON);
     } else {
         state->setMode(GL_BLEND, osg::StateAttribute::OFF);
+    }
+    if (kind_ == TObjectKind::HudText) {
+        TextColourer colourer(colours.Diffuse);
+        geometry_->accept(colourer);
     }
 }
 

@@ -10,6 +10,7 @@
 #include <osgViewer/Viewer>
 
 #include <algorithm>
+#include <optional>
 
 namespace vantorel::scene {
 
@@ -26,10 +27,27 @@ TShiftState ShiftOf(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
     return shift;
 }
 
-TMouseButton ButtonOf(Qt::MouseButton button) {
-    if (button == Qt::RightButton) return TMouseButton::Right;
-    if (button == Qt::MiddleButton) return TMouseButton::Middle;
-    return TMouseButton::Left;
+// The three buttons the views know; the others (back, forward) are not theirs.
+std::optional<TMouseButton> ButtonOf(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return TMouseButton::Left;
+    case Qt::RightButton:
+        return TMouseButton::Right;
+    case Qt::MiddleButton:
+        return TMouseButton::Middle;
+    default:
+        return std::nullopt;
+    }
+}
+
+// The viewer's camera, if it still lives in its scene: a view may free the scene's objects
+// without telling the viewer.
+TCamera* LiveCamera(TScene* scene, TCamera* camera) {
+    if (!scene || !camera) return nullptr;
+    bool found = false;
+    scene->ForEach([&](TSceneObject& o) { found = found || &o == camera; });
+    return found && camera->Kind() == TObjectKind::Camera ? camera : nullptr;
 }
 
 } // namespace
@@ -55,6 +73,8 @@ TSceneViewer::TSceneViewer(QWidget* parent) : QOpenGLWidget(parent) {
 
 TSceneViewer::~TSceneViewer() {
     cadencer_.stop();
+    // The context dies in the base destructor, after this object's members.
+    if (context()) disconnect(context(), nullptr, this, nullptr);
     if (viewer_) {
         makeCurrent();
         ReleaseGl();
@@ -103,6 +123,8 @@ void TSceneViewer::initializeGL() {
     viewer_->setKeyEventSetsDone(0);
     viewer_->setReleaseContextAtEndOfFrameHint(false);
     viewer_->setCameraManipulator(nullptr);
+    // The scene brings its own light 0; the viewer's head light would fight it.
+    viewer_->setLightingMode(osg::View::NO_LIGHT);
     viewer_->getCamera()->setComputeNearFarMode(osg::CullSettings::DO_NOT_COMPUTE_NEAR_FAR);
     viewer_->getCamera()->setClearMask(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     viewer_->setSceneData(scene_ ? scene_->RootNode() : nullptr);
@@ -121,8 +143,11 @@ void TSceneViewer::ReleaseGl() {
     window_ = nullptr;
 }
 
-void TSceneViewer::resizeGL(int w, int h) {
+void TSceneViewer::resizeGL(int logicalW, int logicalH) {
     if (!window_) return;
+    const qreal ratio = devicePixelRatioF();
+    const int w = static_cast<int>(logicalW * ratio + 0.5),
+              h = static_cast<int>(logicalH * ratio + 0.5);
     window_->resized(0, 0, w, h);
     window_->getEventQueue()->windowResize(0, 0, w, h);
     viewer_->getCamera()->setViewport(0, 0, w, h);
@@ -141,39 +166,46 @@ void TSceneViewer::paintGL() {
     state->setMode(GL_CULL_FACE,
                    (buffer_.FaceCulling ? osg::StateAttribute::ON : osg::StateAttribute::OFF) |
                        osg::StateAttribute::OVERRIDE);
+    TCamera* eye = LiveCamera(scene_, camera_);
     if (buffer_.Fog) {
+        // Thickening over the depth of view, into the background colour.
         auto* fog = new osg::Fog;
+        fog->setMode(osg::Fog::LINEAR);
         fog->setColor(buffer_.BackgroundColour);
+        const double depth = std::max(eye ? eye->DepthOfView() : 100.0, 1.0);
+        fog->setStart(static_cast<float>(depth * 0.3));
+        fog->setEnd(static_cast<float>(depth));
         state->setAttributeAndModes(fog, osg::StateAttribute::ON);
     } else {
         state->setMode(GL_FOG, osg::StateAttribute::OFF);
     }
-    if (camera_ && scene_) {
-        const qreal ratio = devicePixelRatioF();
-        camera->setViewMatrix(camera_->ViewMatrix());
-        camera->setProjectionMatrix(camera_->ProjectionMatrix(static_cast<int>(width() * ratio),
-                                                              static_cast<int>(height() * ratio)));
-        camera->setNodeMask(~0u);
+    if (eye) {
+        camera->setViewMatrix(eye->ViewMatrix());
+        // Logical pixels, as picking counts them: the field of view depends on the height.
+        camera->setProjectionMatrix(eye->ProjectionMatrix(width(), height()));
     }
-    viewer_->setSceneData(camera_ && scene_ ? scene_->RootNode() : nullptr);
+    viewer_->setSceneData(eye ? scene_->RootNode() : nullptr);
     viewer_->frame();
     rendering_ = false;
     emit FrameRendered();
 }
 
 TSceneObject* TSceneViewer::PickNearest(int x, int y) {
-    if (!scene_ || !camera_) return nullptr;
-    return scene_->PickNearest(*camera_, width(), height(), x, y);
+    TCamera* eye = LiveCamera(scene_, camera_);
+    if (!eye) return nullptr;
+    return scene_->PickNearest(*eye, width(), height(), x, y);
 }
 
 std::vector<TSceneObject*> TSceneViewer::PickRect(int x1, int y1, int x2, int y2, int limit) {
-    if (!scene_ || !camera_) return {};
-    return scene_->PickRect(*camera_, width(), height(), x1, y1, x2, y2, limit);
+    TCamera* eye = LiveCamera(scene_, camera_);
+    if (!eye) return {};
+    return scene_->PickRect(*eye, width(), height(), x1, y1, x2, y2, limit);
 }
 
 std::optional<Vec3> TSceneViewer::PointUnder(int x, int y) {
-    if (!scene_ || !camera_) return std::nullopt;
-    return scene_->PointUnder(*camera_, width(), height(), x, y);
+    TCamera* eye = LiveCamera(scene_, camera_);
+    if (!eye) return std::nullopt;
+    return scene_->PointUnder(*eye, width(), height(), x, y);
 }
 
 QImage TSceneViewer::Snapshot() {
@@ -182,14 +214,14 @@ QImage TSceneViewer::Snapshot() {
 
 void TSceneViewer::mousePressEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
-    emit MouseDown(ButtonOf(event->button()), ShiftOf(event->buttons(), event->modifiers()), p.x(),
-                   p.y());
+    if (const auto button = ButtonOf(event->button()))
+        emit MouseDown(*button, ShiftOf(event->buttons(), event->modifiers()), p.x(), p.y());
 }
 
 void TSceneViewer::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
-    emit MouseUp(ButtonOf(event->button()), ShiftOf(event->buttons(), event->modifiers()), p.x(),
-                 p.y());
+    if (const auto button = ButtonOf(event->button()))
+        emit MouseUp(*button, ShiftOf(event->buttons(), event->modifiers()), p.x(), p.y());
 }
 
 void TSceneViewer::mouseMoveEvent(QMouseEvent* event) {

@@ -69,13 +69,4 @@ QString WindowFixture::Panel(int panel) const {
     return window->StatusPanel(panel)->text();
 }
 
-std::string Board(std::initializer_list<int> white, std::initializer_list<int> black) {
-    std::string board(24, 'L');
-    for (int p : white)
-        board[static_cast<size_t>(p)] = 'B';
-    for (int p : black)
-        board[static_cast<size_t>(p)] = 'N';
-    return board;
-}
-
 } // namespace vantorel::testing

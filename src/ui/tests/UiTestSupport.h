@@ -1,6 +1,7 @@
 #pragma once
 // A main window that is never shown, on a clock the test moves by hand, with fakes for the
 // sound samples, the music player and the message boxes.
+#include "game/tests/GameTestSupport.h"
 #include "ui/Sdimain.h"
 
 #include <QTemporaryDir>
@@ -66,8 +67,5 @@ struct WindowFixture {
     void ViewIdle();
     QString Panel(int panel) const;
 };
-
-// A 24-point board string with white and black pieces on the given points.
-std::string Board(std::initializer_list<int> white, std::initializer_list<int> black);
 
 } // namespace vantorel::testing
