@@ -1,6 +1,9 @@
 #include "Sdimain.h"
 
+#include "Session.h"
 #include "SettingsFile.h"
+
+#include "game/TFileModele.h"
 
 #include "views/Tplateau2D_1.h"
 
@@ -94,6 +97,7 @@ TMainWindow::TMainWindow(TMainWindowParts parts, QWidget* parent)
         parts_.SettingsPath.isEmpty() ? FindSettingsPath(SettingsFolders()) : parts_.SettingsPath;
 
     Game = std::make_unique<TPlateau>(0, true, this, parts_.Clock, parts_.Reseed);
+    FormCreateSession();
 
     GLSceneViewer1 = new scene::TSceneViewer(this);
     GLSceneViewer1->SetScene(&GLScene1);
@@ -110,8 +114,11 @@ TMainWindow::TMainWindow(TMainWindowParts parts, QWidget* parent)
     connect(GLSceneViewer1, &scene::TSceneViewer::FrameRendered, this,
             &TMainWindow::GLSceneViewer1FrameRendered);
 
+    Help = parts_.Help ? std::move(parts_.Help) : std::make_unique<THelpSystem>(this);
     BuildToolBar();
     BuildMenus();
+    // The window sees every key before its controls: the board's keys, Tab, the help mode.
+    qApp->installEventFilter(this);
 
     Horloge.setInterval(kClockMs);
     connect(&Horloge, &QTimer::timeout, this, [this] {
@@ -125,10 +132,15 @@ TMainWindow::TMainWindow(TMainWindowParts parts, QWidget* parent)
     });
 
     RebuildView(0);
+    RefreshLevelMenu();
+    RefreshOpponentMenu();
     RefreshStopButton();
 }
 
 TMainWindow::~TMainWindow() {
+    qApp->removeEventFilter(this);
+    if (WhatsThisMode) QApplication::restoreOverrideCursor();
+    FormClose();
     Horloge.stop();
     if (Game) {
         if (Game->ReplayMode) Game->EndReplay();
@@ -143,6 +155,11 @@ TMainWindow::~TMainWindow() {
     }
     GLSceneViewer1->SetCadencerEnabled(false);
     GLSceneViewer1->setEnabled(false);
+    // Written back at every exit; a failing disk costs the settings, never the exit.
+    try {
+        FormDestroySession();
+    } catch (...) {
+    }
     // The view empties the scene through the viewer: both must outlive it.
     CurrentView.reset();
     delete GLSceneViewer1;
@@ -174,105 +191,6 @@ void TMainWindow::BuildStatusBar() {
         }
         StatusPanels[static_cast<size_t>(k)] = label;
     }
-}
-
-void TMainWindow::BuildToolBar() {
-    QToolBar* bar = addToolBar(tr("Barre d'outils"));
-    bar->setObjectName(QStringLiteral("ToolBar_defaut"));
-    bar->setToolTip(tr("Barre d'outils"));
-    bar->setMovable(false);
-
-    QAction* exit =
-        bar->addAction(style()->standardIcon(QStyle::SP_DialogCloseButton), tr("Quitter"));
-    connect(exit, &QAction::triggered, this, &QWidget::close);
-
-    const auto zoomButton = [this, bar](const QString& text, const QString& hint, bool in) {
-        auto* button = new QToolButton(bar);
-        button->setText(text);
-        button->setToolTip(hint);
-        connect(button, &QToolButton::pressed, this, [this, in] {
-            ZoomInHeld = in;
-            ZoomOutHeld = !in;
-        });
-        const auto release = [this] { ZoomInHeld = ZoomOutHeld = false; };
-        connect(button, &QToolButton::released, this, release);
-        connect(button, &QToolButton::clicked, this, release);
-        bar->addWidget(button);
-        return button;
-    };
-    TB_zoomin = zoomButton(QStringLiteral("+"), tr("Zoom avant"), true);
-    TB_zoomout = zoomButton(QStringLiteral("-"), tr("Zoom arrière"), false);
-
-    TB_stop = bar->addAction(style()->standardIcon(QStyle::SP_MediaStop),
-                             tr("Arrête la partie en cours."));
-    connect(TB_stop, &QAction::triggered, this, &TMainWindow::TB_stopClick);
-
-    // The replay bar stays hidden until the replay commands show it.
-    QToolBar* film = addToolBar(tr("Film de la partie"));
-    film->setObjectName(QStringLiteral("ToolBar_film"));
-    film->setVisible(false);
-    const auto playButton = [this, film](QStyle::StandardPixmap icon, const QString& hint,
-                                         int8_t status) {
-        auto* button = new QToolButton(film);
-        button->setIcon(style()->standardIcon(icon));
-        button->setToolTip(hint);
-        button->setCheckable(true);
-        connect(button, &QToolButton::toggled, this, [this, status](bool on) {
-            if (!Game || !InReplay()) return;
-            Game->GameStatus = on ? status : static_cast<int8_t>(kReplayPaused);
-            StepTick = Now();
-        });
-        film->addWidget(button);
-        return button;
-    };
-    TB_lire_inv = playButton(QStyle::SP_MediaSeekBackward, tr("Lecture arrière"), kReplayBackward);
-    TB_lire = playButton(QStyle::SP_MediaPlay, tr("Lecture"), kReplayForward);
-    TB_film = new QSlider(Qt::Horizontal, film);
-    TB_film->setObjectName(QStringLiteral("TB_film"));
-    TB_film->setRange(0, 0);
-    film->addWidget(TB_film);
-    connect(TB_film, &QSlider::valueChanged, this, &TMainWindow::TB_filmChange);
-}
-
-void TMainWindow::BuildMenus() {
-    QMenu* file = menuBar()->addMenu(tr("&Fichier"));
-    QMenu* opponents = file->addMenu(tr("Adversaires"));
-    const auto start = [this](int gameType) {
-        if (ThemeId == 0) RestoreSession();
-        if (SignedThemeId() < 1) return;
-        // No dialog yet: a computer game runs at once, the loop as chosen below.
-        if (gameType == kComputerVsComputer) CvcWaitForUser = 0;
-        StartNewGame(gameType);
-    };
-    connect(opponents->addAction(tr("Humain contre ordinateur")), &QAction::triggered, this,
-            [start] { start(kHumanVsComputer); });
-    connect(opponents->addAction(tr("Humain contre humain")), &QAction::triggered, this,
-            [start] { start(kHumanVsHuman); });
-    connect(opponents->addAction(tr("Ordinateur contre ordinateur")), &QAction::triggered, this,
-            [start] { start(kComputerVsComputer); });
-
-    QMenu* loop = file->addMenu(tr("Jeu en boucle"));
-    loopModes_ = new QActionGroup(this);
-    const QString modes[5] = {
-        tr("Pas de jeu en boucle"),
-        tr("Jeu en boucle, en gardant le thème et le plateau"),
-        tr("Jeu en boucle en changeant de thème"),
-        tr("Jeu en boucle en changeant de thème et de plateau "),
-        tr("Jeu en boucle en changeant de plateau"),
-    };
-    for (int mode = 0; mode < 5; ++mode) {
-        QAction* item = loop->addAction(modes[mode]);
-        item->setCheckable(true);
-        item->setChecked(mode == CvcLoopMode);
-        loopModes_->addAction(item);
-        connect(item, &QAction::triggered, this,
-                [this, mode] { CvcLoopMode = static_cast<uint8_t>(mode); });
-    }
-
-    file->addSeparator();
-    QAction* exit = file->addAction(tr("&Quitter"));
-    exit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
-    connect(exit, &QAction::triggered, this, &QWidget::close);
 }
 
 bool TMainWindow::ShowMessage(TMessageKind kind, const QString& text) {
@@ -382,11 +300,6 @@ void TMainWindow::SetMovePanel(int panel, const std::string& text) {
     SetStatusPanel(panel, text);
 }
 
-void TMainWindow::RefreshCommandStates() {
-    // The commands that depend on the game are only the stop button so far.
-    RefreshStopButton();
-}
-
 void TMainWindow::RefreshStatus() {
     if (!Assistant || !Game) return;
     TStatusFacts facts;
@@ -431,6 +344,10 @@ void TMainWindow::ProcessPendingEvents() {
 
 void TMainWindow::GLSceneViewer1MouseDown(scene::TMouseButton button, scene::TShiftState shift,
                                           int x, int y) {
+    if (WhatsThisMode) {
+        ExplainBoard();
+        return;
+    }
     if (Game->GameStatus < 0 || ThemeId == kNoTheme) return;
     if (Game->GameType == kComputerVsComputer) {
         // The board only starts a waiting computer game; it takes no clicks of its own.
@@ -473,7 +390,7 @@ void TMainWindow::GLSceneViewer1FrameRendered() {
 }
 
 void TMainWindow::keyPressEvent(QKeyEvent* event) {
-    FormKeyDown(event->key(), event->modifiers());
+    // Keys reach the game through the window's filter, before any control sees them.
     QMainWindow::keyPressEvent(event);
 }
 
@@ -490,7 +407,31 @@ void TMainWindow::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
     const bool arrowsMoveCamera = OptionsRecord[TOptions::ArrowKeyCamera] == 1;
     bool idleArrow = false;
     const bool ctrl = modifiers & Qt::ControlModifier;
+    const bool keypad = modifiers & Qt::KeypadModifier;
     switch (key) {
+    case Qt::Key_S:
+    case Qt::Key_F4:
+        MoveKeyboardCursor(+1);
+        break;
+    case Qt::Key_P:
+    case Qt::Key_F1:
+        MoveKeyboardCursor(-1);
+        break;
+    case Qt::Key_4:
+    case Qt::Key_6:
+        if (keypad) MoveKeyboardCursor(key == Qt::Key_4 ? +1 : -1);
+        break;
+    case Qt::Key_Home:
+        Game->KeyboardCursor = 0;
+        break;
+    case Qt::Key_End:
+        Game->KeyboardCursor = Game->Model.PointCount() - 1;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        ClickKeyboardCursor();
+        break;
     case Qt::Key_Escape:
         if (Game->GameType == kComputerVsComputer && Game->GameStatus == kComputerToAct)
             PauseComputerGame();

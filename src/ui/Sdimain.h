@@ -5,6 +5,8 @@
 // the dice for a human, and restarts computer-against-computer games. It is the game's
 // owner and the view's host.
 #include "Assist.h"
+#include "PlayerNames.h"
+#include "THelp.h"
 #include "TMusicPlayer.h"
 
 #include "game/TGameOwner.h"
@@ -27,10 +29,20 @@
 class QAction;
 class QActionGroup;
 class QLabel;
+class QMenu;
 class QToolBar;
 class QToolButton;
 
 namespace vantorel {
+
+class TFConnexion;
+class TFileModele;
+class TLibrarySettings;
+class TTempFile;
+class TUserStore;
+
+// The board's angle after a quarter-turn command: the next multiple of 45 degrees.
+int NextQuarterAngle(double angle);
 
 // A view and the theme id it really shows.
 struct TBuiltView {
@@ -49,6 +61,11 @@ TBuiltView BuildThemeView(int themeId, TPlateau& game, scene::TSceneViewer& view
 enum class TMessageKind { Information, Question, Error };
 // Shows a message; for a question, true means yes.
 using TMessageBoxFn = std::function<bool(TMessageKind kind, const QString& text)>;
+// The question before a running game is dropped: Yes, No (save it first) or Cancel.
+enum class TAbandonAnswer { Yes, No, Cancel };
+using TAbandonFn = std::function<TAbandonAnswer(const QString& text)>;
+// The file dialogs: the chosen path, empty when cancelled.
+using TFileDialogFn = std::function<QString(bool save, const QString& suggested)>;
 
 // What the window takes from outside. Whatever is left empty is the real thing; tests
 // give a clock, a seed, fakes for the sound, the music and the boxes, and never show the
@@ -59,8 +76,15 @@ struct TMainWindowParts {
     std::unique_ptr<scene::TSoundSink> Sounds;
     std::unique_ptr<TMusicPlayer> Player;
     QString SettingsPath;
+    // The per-user values (options, last board and theme); empty: the user's own store.
+    QString UserStorePath;
     std::function<bool(const QString&)> FileExists;
     TMessageBoxFn MessageBox;
+    TAbandonFn AskAbandon;
+    TFileDialogFn FileDialog;
+    // Runs the new-game dialog; true when it was confirmed.
+    std::function<bool(TFConnexion& dialog)> RunNewGameDialog;
+    std::unique_ptr<THelpRequests> Help;
     TViewFactory ViewFactory;
 };
 
@@ -90,9 +114,13 @@ public:
     void SetStartupFile(const QString& path) { StartupFile = path; }
     bool OpenSavedGame(const QString& path);
 
-    // A new local game (types 1, 2, 4) with its entry status. `firstSide` −1 keeps the
-    // side the game drew; the human plays `humanSide` against the computer.
-    void StartNewGame(int gameType, int firstSide = -1, int humanSide = kWhite);
+    // A new game through the new-game dialog: types 1 to 4 show only their page, 11 to 14
+    // the page of that type among the others.
+    void StartNewGame(int gameType);
+    // A new local game (types 1, 2, 4) with default players, without the dialog, and its
+    // entry status. `firstSide` −1 keeps the side the game drew; the human plays
+    // `humanSide` against the computer.
+    void SetUpLocalGame(int gameType, int firstSide = -1, int humanSide = kWhite);
     void TB_stopClick();
     void RefreshStopButton();
     QString Caption() const;
@@ -105,6 +133,36 @@ public:
     void GLSceneViewer1Wheel(int delta);
     void GLSceneViewer1FrameRendered();
     void FormKeyDown(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+    // The commands of the menus and tool bars.
+    void NewGameItemClick();
+    void NouveauJeuClick();
+    void OuvrirClick();
+    void FileSave1Execute(bool saveAs);
+    void FileExit1Execute();
+    void HelpAbout1Execute();
+    void RotateClick();
+    void NumeroterClick();
+    void CoupprecedentClick();
+    void CoupsuivantClick();
+    void ProposernullClick();
+    void ChooseTheme(int themeId);
+    void ChooseLevel(int level);
+    void AstuceClick();
+    void RefreshThemeMenu();
+    void RefreshLevelMenu(bool setComputerLevels = true);
+    void RefreshOpponentMenu();
+    void SetWhatsThisMode(bool on);
+    // Replay.
+    void RejouerClick();
+    void TB_lireClick();
+    void TB_lire_invClick();
+    void TB_suspendreClick();
+    void TB_avanceClick();
+    void TB_retourClick();
+    void TB_arreterClick();
+    void RefreshFilmControls();
+    void TB_filmChange(int position);
 
     // TGameOwner
     bool HasView() const override { return CurrentView != nullptr; }
@@ -149,15 +207,40 @@ public:
     std::unique_ptr<TAssistant> Assistant;
     std::unique_ptr<scene::TSoundSink> Sounds;
     std::unique_ptr<TMusicPlayer> MediaPlayer1;
+    std::unique_ptr<THelpRequests> Help;
+    TPlayerNames PlayerNames;
+    std::unique_ptr<TUserStore> UserStore;
+    std::unique_ptr<TTempFile> TempFile;
+    std::unique_ptr<TFileModele> Library;
     QTimer Horloge;
-    QAction* TB_stop = nullptr;
+
+    // The main menu, the tool bar and the pop-up menu of the board.
+    QAction *NewGameItem = nullptr, *NouveauJeu = nullptr, *HvC = nullptr, *HvH = nullptr,
+            *CvC = nullptr, *Ouvrir = nullptr, *FileSave1 = nullptr, *FileSaveAs1 = nullptr,
+            *Dfiniruntablier1 = nullptr, *FImprimer = nullptr, *Rejouer = nullptr,
+            *FileExit1 = nullptr, *Copy_image = nullptr, *Copy_script = nullptr,
+            *Inverserplateau = nullptr, *Numeroter = nullptr, *Niv_temps = nullptr,
+            *Proposer_coup = nullptr, *Coupprecedent = nullptr, *Coupsuivant = nullptr,
+            *Proposernull = nullptr, *OptionsItem = nullptr, *Sommaire = nullptr,
+            *Questcequecest = nullptr, *Astuce = nullptr, *HelpAbout1 = nullptr;
+    std::array<QAction*, 7> ThemeItems{};
+    std::array<QAction*, 8> LevelItems{};
+    std::array<QMenu*, 4> MainMenus{};
+    QMenu* PopupMenu = nullptr;
+    QToolBar* ToolBar_defaut = nullptr;
+    QAction *TB_exit = nullptr, *SBNumeroter = nullptr, *TBretourner = nullptr, *TB_prev = nullptr,
+            *TB_next = nullptr, *TBfilm = nullptr, *TB_stop = nullptr, *TB_aide = nullptr;
     QToolButton* TB_zoomin = nullptr;
     QToolButton* TB_zoomout = nullptr;
-    // Replay: the track bar over the recorded entries and the two play buttons; the
-    // replay tool bar that shows them comes with the replay commands.
+    // Replay: its menu, its tool bar, the track bar over the recorded entries.
+    QMenu* Menu_film = nullptr;
+    QAction *Jouer = nullptr, *Arrter1 = nullptr, *Avancerapide1 = nullptr,
+            *Retourrapide1 = nullptr;
+    QToolBar* ToolBar_film = nullptr;
+    QToolButton *TB_arreter = nullptr, *TB_retour = nullptr, *TB_lire_inv = nullptr,
+                *TB_suspendre = nullptr, *TB_lire = nullptr, *TB_avance = nullptr;
     QSlider* TB_film = nullptr;
-    QToolButton* TB_lire = nullptr;
-    QToolButton* TB_lire_inv = nullptr;
+    QLabel* pos_film = nullptr;
 
     uint8_t ThemeId = kNoTheme;
     uint8_t LastThemeId = kNoTheme;
@@ -170,22 +253,53 @@ public:
     bool ZoomInHeld = false;
     bool ZoomOutHeld = false;
     bool NumbersShown = false;
+    bool WhatsThisMode = false;
     int ViewerHelpContext = 150;
     QString SettingsPath;
     QString StartupFile;
     // Clicks the controller has fed to the game for the computer.
     int ControllerClicks = 0;
 
+    // The stop button's own help, apart from the previous move's.
+    static constexpr int kStopHelpContext = 143;
+
+    // The keys of the whole window pass here first: the help mode's, Tab's and the board's.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void FormCreateSession();
+    void FormDestroySession();
     void BuildMaterials();
     void BuildMenus();
     void BuildStatusBar();
     void BuildToolBar();
+    void BuildFilmControls();
+    QAction* AddCommand(QMenu* menu, const QString& name, const QString& caption, int helpContext,
+                        std::function<void()> run);
+    void NotAvailableYet();
+    void EndDiceRoll();
+    bool ViewCommandsAllowed() const;
+    bool HistoryCommandsAllowed() const;
+    bool CanGoBack() const;
+    bool CanGoForward() const;
+    bool ConfirmAbandon();
+    QString AskFileName(bool save, const QString& suggested);
+    bool SaveGameAs(bool askName);
+    void ShowRandomTip();
+    void LeaveWhatsThisFor(int helpContext);
+    void ExplainBoard();
+    bool IsBoardKey(int key, Qt::KeyboardModifiers modifiers) const;
+    void MoveKeyboardCursorByTab(bool backward);
+    void MoveKeyboardCursor(int step);
+    void ClickKeyboardCursor();
+    void SetReplayStatus(int status);
+    void ShowReplayControls(bool on);
     uint32_t Now() const { return Game->Now(); }
     bool ViewerShown() const;
     void FeedClick(int point);
@@ -193,7 +307,6 @@ private:
     void ComputerStep();
     void ComputerVsComputerLoop();
     void ReplayStep();
-    void TB_filmChange(int position);
     // The game shows its history: paused, or playing forward or backward.
     bool InReplay() const;
     void RollThreeDice() { Game->RollDice(); }
@@ -205,9 +318,11 @@ private:
     bool ShowMessage(TMessageKind kind, const QString& text);
 
     TMainWindowParts parts_;
+    std::unique_ptr<TLibrarySettings> LibraryPath;
     std::array<QLabel*, 3> StatusPanels{};
-    QActionGroup* loopModes_ = nullptr;
     bool restoring_ = false;
+    const QKeyEvent* lastKey_ = nullptr;
+    quint64 lastKeyTime_ = 0;
     bool closed_ = false;
 };
 

@@ -2,6 +2,8 @@
 // pause of games, the end of the intro and the background music.
 #include "Sdimain.h"
 
+#include "Connexion.h"
+#include "Session.h"
 #include "TSongChoice.h"
 
 #include "engine/Random.h"
@@ -10,6 +12,7 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStyle>
+#include <QSysInfo>
 #include <QToolButton>
 
 #include <fstream>
@@ -151,8 +154,7 @@ void TMainWindow::ComputerVsComputerLoop() {
 // Starting, pausing and resuming games.
 
 int TMainWindow::ComputerLevel() const {
-    // The menu has no level yet: "Néophyte" when chosen, else "Débutant".
-    return OptionsRecord[TOptions::ComputerLevel] == 0 ? 0 : 1;
+    return OptionsRecord[TOptions::ComputerLevel];
 }
 
 void TMainWindow::SetFirstSide(int side) {
@@ -163,7 +165,7 @@ void TMainWindow::SetFirstSide(int side) {
         Game->History[0].Side = static_cast<int8_t>(1 - side);
 }
 
-void TMainWindow::StartNewGame(int gameType, int firstSide, int humanSide) {
+void TMainWindow::SetUpLocalGame(int gameType, int firstSide, int humanSide) {
     if (CurrentView) CurrentView->StopAnimation();
     Game->NewGame();
     if (CurrentView) CurrentView->Refresh();
@@ -206,6 +208,72 @@ void TMainWindow::StartNewGame(int gameType, int firstSide, int humanSide) {
     setWindowTitle(Caption());
 }
 
+void TMainWindow::StartNewGame(int gameType) {
+    EndDiceRoll();
+    if (!ConfirmAbandon()) return;
+    if (CurrentView) CurrentView->StopAnimation();
+    // A replay in progress ends with the game it shows.
+    if (InReplay()) Game->EndReplay();
+    Game->NewGame();
+    if (CurrentView) CurrentView->Refresh();
+    const uint8_t savedWait = CvcWaitForUser;
+    const int8_t savedType = Game->GameType;
+    CvcWaitForUser = 255;
+    Game->GameType = static_cast<int8_t>(gameType % 10);
+    Game->GameStatus = kWaiting;
+
+    bool computersChosen = false;
+    try {
+        TFConnexion dialog(this, *Game, PlayerNames, gameType, ReadRecentAddresses(SettingsPath),
+                           QSysInfo::machineHostName());
+        dialog.ShowContextPopup = [this](int context) { Help->ShowContextPopup(context); };
+        dialog.ShowTopic = [this](const QString& keyword) { Help->ShowTopic(keyword); };
+        const bool accepted = parts_.RunNewGameDialog ? parts_.RunNewGameDialog(dialog)
+                                                      : dialog.exec() == QDialog::Accepted;
+        if (accepted) {
+            if (dialog.ComputerLevel >= 0)
+                OptionsRecord[TOptions::ComputerLevel] = dialog.ComputerLevel;
+            switch (Game->GameType) {
+            case kHumanVsComputer:
+                Game->GameStatus = Game->Players[static_cast<size_t>(Game->SideToMove)].Kind ==
+                                           TPlayerRec::Computer
+                                       ? kComputerToAct
+                                       : kHumanToAct;
+                break;
+            case kComputerVsComputer:
+                CvcWaitForUser = static_cast<uint8_t>(dialog.CvcWaitForUser);
+                CvcLoopMode = static_cast<uint8_t>(dialog.CvcLoopMode);
+                Game->GameStatus = CvcWaitForUser == 1 ? kWaiting : kComputerToAct;
+                computersChosen = true;
+                break;
+            case kNetworkServer:
+            case kNetworkCaller:
+                // Network play comes with the network window; its page stays hidden.
+                Game->GameType = savedType;
+                Game->GameStatus = kWaiting;
+                break;
+            default:
+                Game->GameStatus = kWaiting;
+                break;
+            }
+        } else {
+            CvcWaitForUser = savedWait;
+            Game->GameType = savedType;
+        }
+    } catch (const std::exception& error) {
+        CvcWaitForUser = savedWait;
+        Game->GameType = savedType;
+        Assistant->ReportError(2, error.what());
+    }
+    RefreshOpponentMenu();
+    // Two computers keep the levels chosen for each of them.
+    RefreshLevelMenu(!computersChosen);
+    RefreshStopButton();
+    RefreshCommandStates();
+    RefreshStatus();
+    setWindowTitle(Caption());
+}
+
 void TMainWindow::PauseComputerGame() {
     Game->GameStatus = kWaiting;
     if (CurrentView) CurrentView->StopAnimation();
@@ -235,12 +303,19 @@ void TMainWindow::TB_stopClick() {
 void TMainWindow::RefreshStopButton() {
     if (!TB_stop) return;
     TB_stop->setVisible(Game->GameType == kComputerVsComputer);
+    if (Game->GameType != kComputerVsComputer) {
+        if (TBfilm) TBfilm->setEnabled(true);
+        return;
+    }
     if (Game->GameStatus == kWaiting) {
         TB_stop->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
         TB_stop->setToolTip(tr("Continue la partie"));
+        if (TBfilm) TBfilm->setEnabled(Game->MoveCount >= 3);
     } else if (Game->GameStatus == kComputerToAct) {
         TB_stop->setIcon(style()->standardIcon(QStyle::SP_MediaStop));
         TB_stop->setToolTip(tr("Arrête la partie en cours"));
+        // A running game between computers cannot be replayed under its own feet.
+        if (TBfilm) TBfilm->setEnabled(false);
     }
 }
 
@@ -251,41 +326,6 @@ QString TMainWindow::Caption() const {
 }
 
 // The session.
-
-void TMainWindow::RestoreSession() {
-    if (ThemeId != 0 || restoring_) return;
-    restoring_ = true;
-    ProcessPendingEvents();
-    RebuildView(1);
-    StartNewGame(kHumanVsComputer, -1, kWhite);
-    if (!StartupFile.isEmpty()) OpenSavedGame(StartupFile);
-    if (OptionsRecord[TOptions::Music] == 1) MusicNextPending = true;
-    restoring_ = false;
-}
-
-bool TMainWindow::OpenSavedGame(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.isFile() || info.suffix().toUpper() != QStringLiteral("VTL")) return false;
-    const QString fullPath = info.absoluteFilePath();
-    const int theme = SignedThemeId() >= 1 ? ThemeId : 1;
-    if (CurrentView) CurrentView->StopAnimation();
-    ThemeId = kNoTheme;
-    bool loaded = false;
-    try {
-        std::ifstream stream(fullPath.toLocal8Bit().toStdString(), std::ios::binary);
-        if (stream) {
-            Game->LoadGame(stream);
-            Game->Title = fullPath.toStdString();
-            loaded = true;
-        }
-    } catch (const std::exception&) {
-        // A file that is not a saved game of ours is ignored; the game is as it was.
-    }
-    // The loaded game may be played on another board: the view is built anew either way.
-    RebuildView(theme);
-    RefreshStopButton();
-    return loaded;
-}
 
 void TMainWindow::MediaPlayer1Notify() {
     if (OptionsRecord[TOptions::Music] != 1) {
@@ -320,51 +360,6 @@ void TMainWindow::MediaPlayer1Notify() {
     } catch (...) {
         MusicNextPending = true;
     }
-}
-
-// One position further in the replay every MaxAnimMs, until an end of the game.
-void TMainWindow::ReplayStep() {
-    if (Elapsed(Now(), StepTick) < OptionsRecord[TOptions::MaxAnimMs]) return;
-    if (CurrentView->IsAnimating() || GLSceneViewer1->IsRendering()) return;
-    if (Game->GameStatus == kReplayForward) {
-        if (TB_film->value() < TB_film->maximum()) {
-            TB_film->setValue(TB_film->value() + 1);
-        } else {
-            Game->GameStatus = kReplayPaused;
-            TB_lire->setChecked(false);
-        }
-    } else if (TB_film->value() > 0) {
-        TB_film->setValue(TB_film->value() - 1);
-    } else {
-        Game->GameStatus = kReplayPaused;
-        TB_lire_inv->setChecked(false);
-    }
-    StepTick = Now();
-}
-
-bool TMainWindow::InReplay() const {
-    return Game->GameStatus == kReplayForward || Game->GameStatus == kReplayPaused ||
-           Game->GameStatus == kReplayBackward;
-}
-
-void TMainWindow::TB_filmChange(int position) {
-    if (Game && InReplay()) Game->ReplaySeek(position);
-}
-
-void TMainWindow::EnterReplay(int entryCount) {
-    ResetReplayTrackBar(entryCount);
-    StepTick = Now();
-}
-
-void TMainWindow::ResetReplayTrackBar(int entryCount) {
-    const QSignalBlocker quiet(TB_film);
-    TB_film->setRange(0, std::max(entryCount - 1, 0));
-    TB_film->setValue(0);
-}
-
-void TMainWindow::LeaveReplay() {
-    TB_lire->setChecked(false);
-    TB_lire_inv->setChecked(false);
 }
 
 } // namespace vantorel

@@ -17,7 +17,7 @@ namespace {
 void StartComputerGame(WindowFixture& f, int waitForUser) {
     f.EndIntro();
     f.window->CvcWaitForUser = static_cast<uint8_t>(waitForUser);
-    f.window->StartNewGame(kComputerVsComputer, kWhite);
+    f.window->SetUpLocalGame(kComputerVsComputer, kWhite);
 }
 
 // Guards the five loop modes: mode 0 leaves a finished game alone, the others start the
@@ -131,10 +131,10 @@ TEST(ComputerGame, StopButtonOnlyInComputerGames) {
     f.EndIntro();
     EXPECT_FALSE(f.window->TB_stop->isVisible());
     f.window->CvcWaitForUser = 1;
-    f.window->StartNewGame(kComputerVsComputer);
+    f.window->SetUpLocalGame(kComputerVsComputer);
     EXPECT_TRUE(f.window->TB_stop->isVisible());
     EXPECT_EQ(f.window->TB_stop->toolTip().toStdString(), "Continue la partie");
-    f.window->StartNewGame(kHumanVsHuman);
+    f.window->SetUpLocalGame(kHumanVsHuman);
     EXPECT_FALSE(f.window->TB_stop->isVisible());
 }
 

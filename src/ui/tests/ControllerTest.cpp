@@ -34,7 +34,7 @@ TEST(Controller, EntryStatusOfANewGame) {
         WindowFixture f;
         f.EndIntro();
         f.window->CvcWaitForUser = static_cast<uint8_t>(c.waitForUser);
-        f.window->StartNewGame(c.type, c.first, kWhite);
+        f.window->SetUpLocalGame(c.type, c.first, kWhite);
         EXPECT_EQ(f.Game().GameStatus, c.status);
         EXPECT_EQ(f.Game().SideToMove, c.first);
         EXPECT_EQ(f.Game().MoveCount, 0);
@@ -197,7 +197,7 @@ namespace {
 TEST(Controller, ReplayStepsToEachEndAndPauses) {
     WindowFixture f;
     f.EndIntro();
-    f.window->StartNewGame(kHumanVsHuman, kWhite, kWhite);
+    f.window->SetUpLocalGame(kHumanVsHuman, kWhite, kWhite);
     for (int point : {0, 3, 1, 4, 9, 10})
         f.Game().Click(point);
     f.ViewIdle();
@@ -207,7 +207,7 @@ TEST(Controller, ReplayStepsToEachEndAndPauses) {
     QSlider& film = *f.window->TB_film;
     ASSERT_GT(film.maximum(), 2);
 
-    f.window->TB_lire->setChecked(true);
+    f.window->TB_lireClick();
     ASSERT_EQ(f.Game().GameStatus, kReplayForward);
     f.window->ControllerStep();
     EXPECT_EQ(film.value(), 0); // not before MaxAnimMs
@@ -222,7 +222,7 @@ TEST(Controller, ReplayStepsToEachEndAndPauses) {
     EXPECT_FALSE(f.window->TB_lire->isChecked());
     EXPECT_EQ(f.Game().ReplayPosition, film.maximum());
 
-    f.window->TB_lire_inv->setChecked(true);
+    f.window->TB_lire_invClick();
     for (int k = 0; k <= film.maximum() + 1; ++k) {
         f.now += static_cast<uint32_t>(step);
         f.window->ControllerStep();

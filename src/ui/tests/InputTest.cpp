@@ -155,7 +155,7 @@ TEST(Guard, NothingHappensWithoutAUsableView) {
 TEST(Status, TickWritesTheCaptionAndTheStatus) {
     WindowFixture f;
     f.EndIntro();
-    f.window->StartNewGame(kHumanVsHuman, kWhite);
+    f.window->SetUpLocalGame(kHumanVsHuman, kWhite);
     f.window->HorlogeTimer();
     EXPECT_EQ(f.window->windowTitle().toStdString(),
               "Sans titre : Joueur 1 (blancs) vs Joueur 2 (noirs).");
@@ -170,7 +170,7 @@ TEST(Status, TickWritesTheCaptionAndTheStatus) {
 TEST(SavedGame, OpenedWhenItIsOneAndIgnoredOtherwise) {
     WindowFixture f;
     f.EndIntro();
-    f.window->StartNewGame(kHumanVsHuman, kWhite);
+    f.window->SetUpLocalGame(kHumanVsHuman, kWhite);
     f.Game().Click(4);
     ASSERT_EQ(f.Game().MoveCount, 1);
     const QString saved = f.folder.filePath(QStringLiteral("partie.vtl"));
@@ -185,7 +185,7 @@ TEST(SavedGame, OpenedWhenItIsOneAndIgnoredOtherwise) {
         out << "pas une partie";
     }
 
-    f.window->StartNewGame(kHumanVsHuman, kWhite);
+    f.window->SetUpLocalGame(kHumanVsHuman, kWhite);
     for (const QString& path : {damaged, other, f.folder.filePath(QStringLiteral("absente.vtl"))}) {
         SCOPED_TRACE(path.toStdString());
         EXPECT_FALSE(f.window->OpenSavedGame(path));

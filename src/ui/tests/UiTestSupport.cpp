@@ -2,11 +2,18 @@
 
 #include "engine/Random.h"
 
+#include <QDir>
 #include <QLabel>
+#include <QSettings>
 
 namespace vantorel::testing {
 
-WindowFixture::WindowFixture(TViewFactory factory) {
+WindowFixture::WindowFixture(TViewFactory factory) : WindowFixture(QString(), std::move(factory)) {}
+
+WindowFixture::WindowFixture(const QString& home) : WindowFixture(home, {}) {}
+
+WindowFixture::WindowFixture(const QString& homeFolder, TViewFactory factory)
+    : home(homeFolder.isEmpty() ? folder.path() : homeFolder) {
     TMainWindowParts parts;
     parts.Clock = [this] { return now; };
     parts.Reseed = [] { RandSeed(11); };
@@ -16,15 +23,32 @@ WindowFixture::WindowFixture(TViewFactory factory) {
     auto music = std::make_unique<FakePlayer>();
     player = music.get();
     parts.Player = std::move(music);
-    parts.SettingsPath = folder.filePath(QStringLiteral("Vantorel.cfg"));
+    parts.SettingsPath = QDir(home).filePath(QStringLiteral("Vantorel.cfg"));
+    parts.UserStorePath = QDir(home).filePath(QStringLiteral("utilisateur.conf"));
     parts.MessageBox = [this](TMessageKind, const QString& text) {
         messages.push_back(text);
-        return false;
+        return answerYes;
     };
+    parts.AskAbandon = [this](const QString& text) {
+        abandonQuestions.push_back(text);
+        return abandonAnswer;
+    };
+    parts.FileDialog = [this](bool, const QString&) { return fileToChoose; };
+    parts.RunNewGameDialog = [this](TFConnexion& dialog) {
+        return newGameDialog ? newGameDialog(dialog) : false;
+    };
+    auto fakeHelp = std::make_unique<FakeHelp>();
+    help = fakeHelp.get();
+    parts.Help = std::move(fakeHelp);
     parts.ViewFactory = std::move(factory);
     window = std::make_unique<TMainWindow>(std::move(parts));
     // The first level keeps every search short.
-    window->OptionsRecord[TOptions::ComputerLevel] = 0;
+    // A window of its own plays at the first level, without a tip at the end of the intro;
+    // one that shares a home keeps what the runs before it left.
+    if (homeFolder.isEmpty()) {
+        window->OptionsRecord[TOptions::ComputerLevel] = 0;
+        window->OptionsRecord[TOptions::TipOfTheDay] = 0;
+    }
 }
 
 WindowFixture::~WindowFixture() {
@@ -45,7 +69,7 @@ void WindowFixture::StartNineMensMorris(int firstSide, bool dice) {
     window->RebuildView(1);
     window->GLSceneViewer1->SetCadencerEnabled(false);
     window->Horloge.stop();
-    window->StartNewGame(kHumanVsComputer, firstSide, kWhite);
+    window->SetUpLocalGame(kHumanVsComputer, firstSide, kWhite);
     window->ControllerClicks = 0;
 }
 
@@ -63,6 +87,11 @@ void WindowFixture::SetPosition(const std::string& board, int reserveWhite, int 
 void WindowFixture::ViewIdle() {
     window->CurrentView->SetAnimating(false);
     window->CurrentView->DiceShown = false;
+}
+
+QString WindowFixture::Stored(const QString& key) const {
+    QSettings store(QDir(home).filePath(QStringLiteral("utilisateur.conf")), QSettings::IniFormat);
+    return store.value(key).toString();
 }
 
 QString WindowFixture::Panel(int panel) const {

@@ -43,15 +43,42 @@ public:
     void Pause() override { playing = false; }
 };
 
+// Records what the window asks of the help system.
+class FakeHelp : public THelpRequests {
+public:
+    std::vector<std::string> requests;
+    void ShowContextPopup(int context) override {
+        requests.push_back("popup " + std::to_string(context));
+    }
+    void ShowTopic(const QString& keyword) override {
+        requests.push_back("topic " + keyword.toStdString());
+    }
+    void ShowContext(int context) override {
+        requests.push_back("context " + std::to_string(context));
+    }
+    void ShowTip(int context) override { requests.push_back("tip " + std::to_string(context)); }
+};
+
 struct WindowFixture {
     explicit WindowFixture(TViewFactory factory = {});
+    // A window whose settings and per-user values live in `home`, shared between runs.
+    explicit WindowFixture(const QString& home);
+    WindowFixture(const QString& home, TViewFactory factory);
     ~WindowFixture();
 
     uint32_t now = 50000;
     FakeSoundSink* sounds = nullptr;
     FakePlayer* player = nullptr;
+    FakeHelp* help = nullptr;
     std::vector<QString> messages;
+    // The answers of the boxes and dialogs, in turn; the question's text is kept.
+    bool answerYes = false;
+    TAbandonAnswer abandonAnswer = TAbandonAnswer::Yes;
+    std::vector<QString> abandonQuestions;
+    QString fileToChoose;
+    std::function<bool(TFConnexion&)> newGameDialog;
     QTemporaryDir folder;
+    QString home;
     std::unique_ptr<TMainWindow> window;
 
     TPlateau& Game() { return *window->Game; }
@@ -66,6 +93,8 @@ struct WindowFixture {
     // The view has finished showing whatever it was showing.
     void ViewIdle();
     QString Panel(int panel) const;
+    // A value of the per-user store, "Section/Name".
+    QString Stored(const QString& key) const;
 };
 
 } // namespace vantorel::testing
