@@ -1,9 +1,13 @@
 // The program: the window, the intro, then the game; a saved game named on the command
-// line is opened once the intro is over.
+// line (or opened from the desktop) is opened once the intro is over.
+#include "ui/AppIcon.h"
 #include "ui/Sdimain.h"
 
 #include <QApplication>
-#include <QStringList>
+#include <QCommandLineParser>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char** argv) {
     // The scene draws with the fixed-function pipeline: the format precedes the application.
@@ -11,10 +15,25 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantorel"));
     QApplication::setOrganizationName(QStringLiteral("TEV"));
+    QApplication::setWindowIcon(vantorel::VantorelIcon());
+
+    // The program speaks French: Qt's own buttons and dialogs too.
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Vantorel, le jeu du moulin"));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("partie"),
+                                 QStringLiteral("Une partie enregistrée (.Vtl) à ouvrir."));
+    parser.process(app);
 
     vantorel::TMainWindow window;
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1) window.SetStartupFile(arguments.at(1));
+    if (!parser.positionalArguments().isEmpty())
+        window.SetStartupFile(parser.positionalArguments().constFirst());
     window.show();
     return app.exec();
 }

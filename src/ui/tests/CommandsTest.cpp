@@ -2,13 +2,17 @@
 // opening and saving, the what's-this mode and the replay controls.
 #include "UiTestSupport.h"
 
+#include "ui/Connexion.h"
+
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSlider>
+#include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -349,6 +353,39 @@ TEST(Commands, NewGameAsksBeforeDroppingAGame) {
     f.fileToChoose = path;
     f.window->NouveauJeu->trigger();
     EXPECT_TRUE(QFile::exists(path));
+    EXPECT_EQ(f.Game().MoveCount, 0);
+}
+
+} // namespace
+
+namespace {
+
+// Guards the window's side of the dialog: each computer keeps its own level, the level
+// menu shows white's; Cancel leaves a reset game of the type it had.
+TEST(Commands, NewGameDialogResults) {
+    WindowFixture f;
+    f.EndIntro();
+    f.newGameDialog = [](TFConnexion& dialog) {
+        dialog.Onglet->setCurrentIndex(3);
+        dialog.CB_cvcNiveauBlanc->setCurrentIndex(0);
+        dialog.CB_cvcNiveauNoir->setCurrentIndex(4);
+        dialog.Btn_okClick();
+        return true;
+    };
+    f.window->StartNewGame(kComputerVsComputer);
+    EXPECT_EQ(f.Game().GameType, kComputerVsComputer);
+    EXPECT_EQ(f.Game().GameStatus, kComputerToAct);
+    EXPECT_EQ(f.Game().Players[kWhite].Level, 0);
+    EXPECT_EQ(f.Game().Players[kBlack].Level, 11);
+    EXPECT_EQ(f.window->OptionsRecord[TOptions::ComputerLevel], 0);
+    EXPECT_TRUE(f.window->findChild<QAction*>(QStringLiteral("Niv_neophyte"))->isChecked());
+    EXPECT_TRUE(f.window->CvC->isChecked());
+
+    f.newGameDialog = [](TFConnexion&) { return false; };
+    f.Game().GameStatus = kWaiting;
+    f.window->NouveauJeu->trigger();
+    EXPECT_EQ(f.Game().GameType, kComputerVsComputer);
+    EXPECT_EQ(f.Game().GameStatus, kWaiting);
     EXPECT_EQ(f.Game().MoveCount, 0);
 }
 
