@@ -25,6 +25,12 @@ QString FindSettingsPath(const QStringList& folders,
         const QString path = QDir(folder).absoluteFilePath(kSettingsFileName);
         if (isFile(path)) return path;
     }
+    // None yet: the first writer creates it in the user's configuration folder rather
+    // than in whatever folder the program was started from.
+    if (!folders.isEmpty()) {
+        QDir().mkpath(folders.constFirst());
+        return QDir(folders.constFirst()).absoluteFilePath(kSettingsFileName);
+    }
     return here;
 }
 

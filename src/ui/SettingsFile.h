@@ -14,7 +14,8 @@ inline constexpr const char* kSettingsFileName = "Vantorel.cfg";
 QStringList SettingsFolders();
 
 // The first "Vantorel.cfg" that exists: in the current directory, then in each folder in
-// turn. None found: the name in the current directory, which its first writer creates.
+// turn. None found: the name in the first folder (the current directory when there is
+// none), which its first writer creates.
 QString FindSettingsPath(const QStringList& folders,
                          const std::function<bool(const QString&)>& exists = {});
 

@@ -1,6 +1,7 @@
 // What is kept between runs: the settings file's players, the per-user options, board and
 // theme, read with the care a hand-edited file deserves.
 #include "ui/Session.h"
+#include "ui/SettingsFile.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -170,6 +171,25 @@ TEST(Session, TemporaryFileLivesWithTheProgram) {
         EXPECT_TRUE(QFile::exists(path));
     }
     EXPECT_FALSE(QFile::exists(path));
+}
+
+} // namespace
+
+namespace {
+
+// Guards where the settings file is looked for and where a first one is made.
+TEST(Session, SettingsFileSearchOrder) {
+    QTemporaryDir dir;
+    const QString config = dir.filePath(QStringLiteral("config"));
+    const QString program = dir.filePath(QStringLiteral("programme"));
+    QDir().mkpath(program);
+    WriteText(QDir(program).filePath(QStringLiteral("Vantorel.cfg")), "[Players]\n");
+    EXPECT_EQ(FindSettingsPath({config, program}),
+              QDir(program).absoluteFilePath(QStringLiteral("Vantorel.cfg")));
+    QDir().remove(QDir(program).filePath(QStringLiteral("Vantorel.cfg")));
+    EXPECT_EQ(FindSettingsPath({config, program}),
+              QDir(config).absoluteFilePath(QStringLiteral("Vantorel.cfg")));
+    EXPECT_TRUE(QFileInfo(config).isDir()) << "the file's folder is made for its first writer";
 }
 
 } // namespace
