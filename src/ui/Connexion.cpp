@@ -200,15 +200,15 @@ bool TFConnexion::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
+QString TFConnexion::HumanHere() const {
+    for (const TPlayerRec& player : game_.Players)
+        if (player.Kind == TPlayerRec::Human) return QString::fromStdString(player.Name);
+    return QStringLiteral("Olvira");
+}
+
 QWidget* TFConnexion::BuildHumanVsComputer() {
     auto* page = new QWidget(this);
-    const auto& players = game_.Players;
-    QString human = QStringLiteral("Olvira");
-    if (players[kWhite].Kind == TPlayerRec::Human)
-        human = QString::fromStdString(players[kWhite].Name);
-    else if (players[kBlack].Kind == TPlayerRec::Human)
-        human = QString::fromStdString(players[kBlack].Name);
-    CB_HVCnom = NameBox(human);
+    CB_HVCnom = NameBox(HumanHere());
     RB_hvcBlanc = new QRadioButton(tr("Les blancs"), page);
     RB_hvcNoir = new QRadioButton(tr("Les noirs"), page);
     for (QWidget* colour : {RB_hvcBlanc, RB_hvcNoir})
@@ -241,13 +241,7 @@ QWidget* TFConnexion::BuildHumanVsHuman() {
 
 QWidget* TFConnexion::BuildNetwork(const QStringList& recentServers) {
     auto* page = new QWidget(this);
-    const auto& players = game_.Players;
-    QString own = QStringLiteral("Olvira");
-    if (players[kWhite].Kind == TPlayerRec::Human)
-        own = QString::fromStdString(players[kWhite].Name);
-    else if (players[kBlack].Kind == TPlayerRec::Human)
-        own = QString::fromStdString(players[kBlack].Name);
-    CB_reseau = NameBox(own);
+    CB_reseau = NameBox(HumanHere());
     RB_client = new QRadioButton(tr("Appeller un adversaire (jouer le rôle du client)"), page);
     RB_serveur = new QRadioButton(
         tr("Attendre qu'un adversaire vous appelle (remplir le rôle du serveur)"), page);

@@ -81,6 +81,8 @@ private:
     QWidget* BuildHumanVsHuman();
     QWidget* BuildNetwork(const QStringList& recentServers);
     QWidget* BuildComputers();
+    // The name of the first human at this machine, white first; a default name otherwise.
+    QString HumanHere() const;
     QComboBox* NameBox(const QString& shown);
     QComboBox* LevelBox();
     // The typed name, trimmed and cut to 50 characters; `fallback` when nothing is left.

@@ -265,6 +265,8 @@ void TMainWindow::BuildToolBar() {
         QAction* action = AddCommand(nullptr, name, text, helpContext, std::move(run));
         if (icon != QStyle::SP_CustomBase) action->setIcon(style()->standardIcon(icon));
         action->setToolTip(hint);
+        // The hint also goes to the status bar while the mouse is over the button.
+        action->setStatusTip(hint);
         bar->addAction(action);
         bar->widgetForAction(action)->setObjectName(name);
         return action;
