@@ -6,110 +6,175 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSettings>
+#include <QStringDecoder>
 #include <QTemporaryFile>
-#include <QTextStream>
+
+#include <optional>
 
 namespace vantorel {
 
 namespace {
 
 const QString kInterface = QStringLiteral("Interface");
-constexpr qint64 kLargestSettingsFile = 4 * 1024 * 1024;
-constexpr int kLongestName = 50;
+const QString kPlayers = QStringLiteral("Players");
+constexpr qsizetype kLongestName = 50;
 
-QString SectionHeader(const QString& line) {
-    const QString trimmed = line.trimmed();
-    if (trimmed.size() >= 2 && trimmed.startsWith(u'[') && trimmed.endsWith(u']'))
-        return trimmed.mid(1, trimmed.size() - 2).trimmed();
-    return {};
+// A line without its line end. The file was written by hand or by older versions in the
+// user's 8-bit code page: a line that is not UTF-8 is read as Latin-1 rather than spoilt.
+QString LineText(QByteArray raw) {
+    while (raw.endsWith('\n') || raw.endsWith('\r'))
+        raw.chop(1);
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString text = utf8.decode(raw);
+    return utf8.hasError() ? QString::fromLatin1(raw) : text;
 }
 
-bool IsSectionHeader(const QString& line) {
+std::optional<QString> SectionName(const QString& line) {
     const QString trimmed = line.trimmed();
-    return trimmed.size() >= 2 && trimmed.startsWith(u'[') && trimmed.endsWith(u']');
+    if (trimmed.size() < 2 || !trimmed.startsWith(u'[') || !trimmed.endsWith(u']'))
+        return std::nullopt;
+    return trimmed.mid(1, trimmed.size() - 2).trimmed();
 }
 
-QString KeyNumber(const char* prefix, int index, int digits) {
-    return QString::fromLatin1(prefix) +
-           QStringLiteral("%1").arg(index, digits, 16, QLatin1Char('0')).toUpper();
+bool IsKeyValue(const QString& line) {
+    return line.contains(u'=') && !line.trimmed().startsWith(u';');
+}
+
+// Hex digits of either case; anything else, or more than 32 bits, reads as 0.
+uint32_t HexField(const QString& text) {
+    uint64_t value = 0;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        int digit = -1;
+        if (u >= u'0' && u <= u'9')
+            digit = u - u'0';
+        else if (u >= u'A' && u <= u'F')
+            digit = u - u'A' + 10;
+        else if (u >= u'a' && u <= u'f')
+            digit = u - u'a' + 10;
+        if (digit < 0) return 0;
+        value = value * 16 + static_cast<uint64_t>(digit);
+        if (value > 0xFFFFFFFFu) return 0;
+    }
+    return static_cast<uint32_t>(value);
+}
+
+QString Hex(uint32_t value, int digits) {
+    return QString::number(value, 16).toUpper().rightJustified(digits, u'0');
 }
 
 } // namespace
 
 TIniText::TIniText(const QString& path) : path_(path) {
     QFile file(path);
-    // A settings file is small; anything huge is not ours and reads as empty.
-    if (file.size() > kLargestSettingsFile || !file.open(QIODevice::ReadOnly)) return;
-    const QString text = QString::fromUtf8(file.readAll());
-    for (QString line : text.split(u'\n')) {
-        if (line.endsWith(u'\r')) line.chop(1);
-        lines_.push_back(line);
+    // Nothing to lose: the first Save creates it.
+    if (!file.exists()) return;
+    writable_ = false;
+    if (file.size() > kLargestFile || !file.open(QIODevice::ReadOnly)) return;
+    // Read with a limit: a device file or one growing meanwhile reports a small size.
+    const QByteArray bytes = file.read(kLargestFile + 1);
+    if (bytes.size() > kLargestFile || file.error() != QFileDevice::NoError) return;
+    for (qsizetype start = 0; start < bytes.size();) {
+        const qsizetype newline = bytes.indexOf('\n', start);
+        const qsizetype end = newline < 0 ? bytes.size() : newline + 1;
+        lines_.push_back(bytes.mid(start, end - start));
+        start = end;
     }
-    if (!lines_.empty() && lines_.back().isEmpty()) lines_.pop_back();
+    writable_ = true;
 }
 
 QStringList TIniText::SectionLines(const QString& section) const {
     QStringList found;
     bool inside = false;
-    for (const QString& line : lines_) {
-        if (IsSectionHeader(line)) {
-            inside = SectionHeader(line) == section;
-            continue;
-        }
-        if (inside && line.contains(u'=')) found << line;
+    for (const QByteArray& raw : lines_) {
+        const QString line = LineText(raw);
+        if (const std::optional<QString> name = SectionName(line))
+            inside = *name == section;
+        else if (inside && IsKeyValue(line))
+            found << line;
     }
     return found;
 }
 
+QString TIniText::Value(const QString& section, const QString& key) const {
+    for (const QString& line : SectionLines(section)) {
+        const qsizetype equals = line.indexOf(u'=');
+        if (line.left(equals).trimmed() == key) return line.mid(equals + 1).trimmed();
+    }
+    return {};
+}
+
 void TIniText::ReplaceSection(const QString& section, const QStringList& lines) {
-    std::vector<QString> result;
+    // New lines end as the file's own do.
+    QByteArray eol = "\n";
+    for (const QByteArray& raw : lines_)
+        if (raw.endsWith('\n')) {
+            if (raw.endsWith("\r\n")) eol = "\r\n";
+            break;
+        }
+    const auto terminated = [&eol](QByteArray raw) {
+        if (!raw.endsWith('\n')) raw += eol;
+        return raw;
+    };
+
+    std::vector<QByteArray> result;
+    const auto writeSection = [&] {
+        for (const QString& line : lines)
+            result.push_back(line.toUtf8() + eol);
+    };
     bool inside = false;
     bool written = false;
-    for (const QString& line : lines_) {
-        if (IsSectionHeader(line)) {
-            const bool ours = SectionHeader(line) == section;
-            if (ours && !written) {
-                result.push_back(line);
-                for (const QString& own : lines)
-                    result.push_back(own);
-                written = true;
+    for (const QByteArray& raw : lines_) {
+        if (const std::optional<QString> name = SectionName(LineText(raw))) {
+            inside = *name == section;
+            if (inside) {
+                if (!written) {
+                    result.push_back(terminated(raw));
+                    writeSection();
+                    written = true;
+                }
+                continue;
             }
-            inside = ours;
-            if (ours) continue;
         }
-        if (!inside) result.push_back(line);
+        if (!inside) result.push_back(raw);
     }
     if (!written) {
-        if (!result.empty() && !result.back().trimmed().isEmpty()) result.push_back({});
-        result.push_back(QLatin1Char('[') + section + QLatin1Char(']'));
-        for (const QString& own : lines)
-            result.push_back(own);
+        if (!result.empty()) {
+            result.back() = terminated(result.back());
+            if (!LineText(result.back()).trimmed().isEmpty()) result.push_back(eol);
+        }
+        result.push_back('[' + section.toUtf8() + ']' + eol);
+        writeSection();
     }
     lines_ = std::move(result);
 }
 
 bool TIniText::Save() const {
+    if (!writable_) return false;
     const QFileInfo info(path_);
     const QDateTime modified = info.exists() ? info.lastModified() : QDateTime();
     QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return false;
-    QByteArray bytes;
-    for (const QString& line : lines_)
-        bytes += line.toUtf8() + '\n';
-    if (file.write(bytes) != bytes.size() || !file.commit()) return false;
-    // The file's date says when the user last touched it, not when we last ran.
-    if (modified.isValid() && modified.toMSecsSinceEpoch() > 0) {
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    for (const QByteArray& raw : lines_)
+        file.write(raw);
+    if (!file.commit()) return false;
+    // The file's date says when the user last edited it, not when the program last ran.
+    if (modified.isValid()) {
         QFile written(path_);
-        if (written.open(QIODevice::ReadWrite))
+        if (written.open(QIODevice::Append))
             written.setFileTime(modified, QFileDevice::FileModificationTime);
     }
     return true;
 }
 
 void ReadPlayers(const QString& settingsPath, TPlayerNames& names) {
-    for (const QString& line : TIniText(settingsPath).SectionLines(QStringLiteral("Players"))) {
-        const QString name = line.mid(line.lastIndexOf(u'=') + 1).left(kLongestName);
-        if (!name.trimmed().isEmpty()) names.Add(name);
+    for (const QString& line : TIniText(settingsPath).SectionLines(kPlayers)) {
+        QString name = line.mid(line.lastIndexOf(u'=') + 1);
+        if (name.size() > kLongestName)
+            // Never half a character: a pair cut in two is not text.
+            name.truncate(name.at(kLongestName - 1).isHighSurrogate() ? kLongestName - 1
+                                                                       : kLongestName);
+        if (!name.isEmpty()) names.Add(name);
     }
     names.AddDefaults();
 }
@@ -118,24 +183,22 @@ void WritePlayers(const QString& settingsPath, const TPlayerNames& names) {
     TIniText ini(settingsPath);
     QStringList lines;
     int index = 0;
-    for (const QString& name : names.Names())
-        lines << KeyNumber("Nr_", index++, 4) + QLatin1Char('=') + name;
-    ini.ReplaceSection(QStringLiteral("Players"), lines);
+    for (QString name : names.Names()) {
+        // A line break in a name would start a line of its own, or even a section.
+        name.replace(u'\r', u' ').replace(u'\n', u' ');
+        lines << QStringLiteral("Nr_") + Hex(static_cast<uint32_t>(index++), 4) + u'=' + name;
+    }
+    ini.ReplaceSection(kPlayers, lines);
     ini.Save();
 }
 
 QStringList ReadRecentAddresses(const QString& settingsPath) {
-    const QStringList lines = TIniText(settingsPath).SectionLines(QStringLiteral("Connexion"));
+    const TIniText ini(settingsPath);
     QStringList addresses;
     for (int k = 1; k <= 5; ++k) {
-        const QString key = KeyNumber("IP_", k, 2);
-        for (const QString& line : lines) {
-            const qsizetype equals = line.indexOf(u'=');
-            if (line.left(equals).trimmed() != key) continue;
-            const QString value = line.mid(equals + 1).trimmed();
-            if (!value.isEmpty()) addresses << value;
-            break;
-        }
+        const QString address =
+            ini.Value(QStringLiteral("Connexion"), QStringLiteral("IP_0") + QString::number(k));
+        if (!address.isEmpty()) addresses << address;
     }
     return addresses;
 }
@@ -148,31 +211,35 @@ TUserStore::TUserStore(const QString& path)
 
 TUserStore::~TUserStore() = default;
 
+QString TUserStore::Read(const QString& name, const QString& fallback) const {
+    return Read(kInterface, name, fallback);
+}
+
+void TUserStore::Write(const QString& name, const QString& value) {
+    Write(kInterface, name, value);
+}
+
 QString TUserStore::Read(const QString& section, const QString& name,
                          const QString& fallback) const {
     if (settings_->status() != QSettings::NoError) return fallback;
-    const QVariant value = settings_->value(section + QLatin1Char('/') + name);
+    const QVariant value = settings_->value(section + u'/' + name);
     if (!value.isValid()) return fallback;
-    // A hand-edited list or number still reads as the text it was meant to be.
+    // A value edited by hand with a comma in it comes back as a list: still one text.
     if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(u',');
     return value.toString();
 }
 
 void TUserStore::Write(const QString& section, const QString& name, const QString& value) {
-    settings_->setValue(section + QLatin1Char('/') + name, value);
+    settings_->setValue(section + u'/' + name, value);
 }
 
 void TUserStore::Sync() {
     settings_->sync();
 }
 
-QString FormatTablier(const TTablier& board) {
-    const auto hex = [](uint32_t value, int digits) {
-        return QStringLiteral("%1").arg(value, digits, 16, QLatin1Char('0')).toUpper();
-    };
-    // A kind is written as its 32 bits, so that a negative one reads back the same.
-    return hex(static_cast<uint32_t>(board.Kind), 6) + QLatin1Char(';') + hex(board.Day, 2) +
-           QLatin1Char(';') + hex(board.Month, 1) + QLatin1Char(';') + hex(board.Year, 4);
+QString FormatTablier(int32_t kind, uint16_t day, uint16_t month, uint16_t year) {
+    return Hex(static_cast<uint32_t>(kind), 6) + u';' + Hex(day, 2) + u';' + Hex(month, 1) +
+           u';' + Hex(year, 4);
 }
 
 TTablier ParseTablier(QString text) {
@@ -180,63 +247,58 @@ TTablier ParseTablier(QString text) {
         if (text.isEmpty()) return 0;
         qsizetype end = text.indexOf(u';');
         if (end < 0) end = text.size();
-        const QString field = text.left(end).trimmed();
+        const uint32_t value = HexField(text.left(end).trimmed());
         text.remove(0, end + 1);
-        bool ok = false;
-        const qulonglong value = field.toULongLong(&ok, 16);
-        return ok && value <= 0xFFFFFFFFull ? static_cast<uint32_t>(value) : 0u;
+        return value;
     };
-    const auto small = [](uint32_t value) {
-        return value <= 0xFFFF ? static_cast<uint16_t>(value) : uint16_t{0};
+    const auto field = [](uint32_t value) {
+        return value <= 0xFFFFu ? static_cast<uint16_t>(value) : uint16_t{0};
     };
     TTablier board;
     board.Kind = static_cast<int32_t>(take());
-    board.Day = small(take());
-    board.Month = small(take());
-    board.Year = small(take());
+    board.Day = field(take());
+    board.Month = field(take());
+    board.Year = field(take());
     return board;
 }
 
 void LoadOptions(const TUserStore& store, TOptions& options) {
-    options.FromText(store.Read(kInterface, QStringLiteral("Default"), {}).toStdString());
+    options.FromText(store.Read(QStringLiteral("Default"), {}).trimmed().toStdString());
 }
 
 void SaveOptions(TUserStore& store, TOptions& options) {
     options[TOptions::OptionsChecksum] = options.Checksum();
-    store.Write(kInterface, QStringLiteral("Default"), QString::fromStdString(options.ToText()));
+    store.Write(QStringLiteral("Default"), QString::fromStdString(options.ToText()));
 }
 
 TTablier TakeStoredVariant(TUserStore& store) {
-    const TTablier board =
-        ParseTablier(store.Read(kInterface, QStringLiteral("Tablier"), QStringLiteral("0")));
-    store.Write(kInterface, QStringLiteral("Tablier"), QString());
+    const TTablier board = ParseTablier(store.Read(QStringLiteral("Tablier"), QStringLiteral("0")));
+    store.Write(QStringLiteral("Tablier"), QString());
     store.Sync();
     return board;
 }
 
 int TakeStoredTheme(TUserStore& store) {
     bool ok = false;
-    int theme =
-        store.Read(kInterface, QStringLiteral("Theme"), QStringLiteral("6")).trimmed().toInt(&ok);
-    store.Write(kInterface, QStringLiteral("Theme"), QStringLiteral("1"));
+    const int theme = store.Read(QStringLiteral("Theme"), QStringLiteral("6")).trimmed().toInt(&ok);
+    store.Write(QStringLiteral("Theme"), QStringLiteral("1"));
     store.Sync();
-    if (!ok || theme <= 0 || theme > 255) theme = 1;
-    return theme;
+    return ok && theme >= 1 && theme <= 255 ? theme : 1;
 }
 
-void WriteSession(TUserStore& store, const TTablier& board, int themeId, const QString& player,
+void WriteSession(TUserStore& store, const TTablier& board, int themeId, const QString& joueur,
                   TOptions& options) {
-    store.Write(kInterface, QStringLiteral("Tablier"), FormatTablier(board));
-    if (themeId >= 0) store.Write(kInterface, QStringLiteral("Theme"), QString::number(themeId));
-    if (!player.isEmpty()) store.Write(kInterface, QStringLiteral("Joueur"), player);
+    store.Write(QStringLiteral("Tablier"), FormatTablier(board));
+    if (themeId >= 0) store.Write(QStringLiteral("Theme"), QString::number(themeId));
+    if (!joueur.isEmpty()) store.Write(QStringLiteral("Joueur"), joueur);
     SaveOptions(store, options);
     store.Sync();
 }
 
 TTempFile::TTempFile()
     : file_(std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/VTLXXXXXX"))) {
-    file_->open();
-    file_->close();
+    // Closed at once: the file stays (and stays ours) until the object goes.
+    if (file_->open()) file_->close();
 }
 
 TTempFile::~TTempFile() = default;
