@@ -7,6 +7,7 @@
 #include "TSearchLine.h"
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -26,6 +27,13 @@ enum class TAlgorithm : int {
 // Suggest's numbering: 1..4 as listed, anything else MTDF.
 TAlgorithm AlgorithmFromNumber(int number);
 
+// What another thread may ask of a running search; it is polled every few thousand nodes.
+enum TStopRequest : int {
+    kKeepSearching = 0,
+    kPlayNow = 1, // finish at once with the best move found so far
+    kAbandon = 2, // finish at once; the result will not be used
+};
+
 class TSearch {
 public:
     static constexpr int kPlyCount = 31;
@@ -42,6 +50,11 @@ public:
     // The live reserves when the search started: whether a side's mills count while it
     // still places is decided on them, also deep in the search.
     int8_t LiveReserve[2] = {0, 0};
+
+    // Null, or a flag owned by the caller that outlives every search it is given to.
+    const std::atomic<int>* StopRequest = nullptr;
+    // True once the running decision was told to stop (or ran out of time) and unwinds.
+    bool Stopped() const { return stopped_; }
 
     THashTable* HashTable() { return table_.get(); }
     void SetHashTable(std::unique_ptr<THashTable> table) { table_ = std::move(table); }
@@ -92,6 +105,7 @@ private:
     std::array<int32_t, kPlyCount> boardHash_{};
 
     int8_t rootMover_ = 0;
+    bool stopped_ = false;
 };
 
 } // namespace vantorel
