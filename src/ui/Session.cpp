@@ -173,7 +173,7 @@ void ReadPlayers(const QString& settingsPath, TPlayerNames& names) {
         if (name.size() > kLongestName)
             // Never half a character: a pair cut in two is not text.
             name.truncate(name.at(kLongestName - 1).isHighSurrogate() ? kLongestName - 1
-                                                                       : kLongestName);
+                                                                      : kLongestName);
         if (!name.isEmpty()) names.Add(name);
     }
     names.AddDefaults();
@@ -238,8 +238,8 @@ void TUserStore::Sync() {
 }
 
 QString FormatTablier(int32_t kind, uint16_t day, uint16_t month, uint16_t year) {
-    return Hex(static_cast<uint32_t>(kind), 6) + u';' + Hex(day, 2) + u';' + Hex(month, 1) +
-           u';' + Hex(year, 4);
+    return Hex(static_cast<uint32_t>(kind), 6) + u';' + Hex(day, 2) + u';' + Hex(month, 1) + u';' +
+           Hex(year, 4);
 }
 
 TTablier ParseTablier(QString text) {
