@@ -42,11 +42,6 @@ constexpr BenchPosition kPositions[] = {
 
 constexpr uint32_t kBenchSeed = 7;
 
-uint32_t CountingTick() {
-    static uint32_t tick = 0;
-    return ++tick;
-}
-
 } // namespace
 
 int BenchCommand(int argc, char** argv) {
@@ -66,7 +61,7 @@ int BenchCommand(int argc, char** argv) {
             jeu.LiveBoard = bench.board;
             jeu.LiveReserve[0] = static_cast<int8_t>(bench.reserve[0]);
             jeu.LiveReserve[1] = static_cast<int8_t>(bench.reserve[1]);
-            jeu.Search.SetHashTable(std::make_unique<THashTable>(model.PointCount(), CountingTick));
+            jeu.Search.SetHashTable(std::make_unique<THashTable>(model.PointCount()));
             TSearch& search = jeu.Search;
             const auto start = std::chrono::steady_clock::now();
             TSearchLine line;
@@ -89,17 +84,31 @@ int BenchCommand(int argc, char** argv) {
             nodes += search.Nodes;
             totalMs += ms;
             if (algorithm == 5) mtdfNodes += search.Nodes, mtdfMs += ms;
-            std::printf("%-18s %-9s score %9d  positions %9d  nodes %10llu  %8.1f ms\n",
-                        bench.name, algorithm == 5 ? "MTDF" : "Negascout", line.Score,
-                        search.PositionsExamined, static_cast<unsigned long long>(search.Nodes), ms);
+            std::printf("%-18s %-9s score %9d  positions %9d  nodes %10llu  %8.1f ms\n", bench.name,
+                        algorithm == 5 ? "MTDF" : "Negascout", line.Score, search.PositionsExamined,
+                        static_cast<unsigned long long>(search.Nodes), ms);
         }
     }
+    // A deepening decision from the start of Nine Men's Morris, depths 4 to 10.
+    Tjeu deepening(models[1], kWhite);
+    deepening.Search.SetHashTable(std::make_unique<THashTable>(models[1].PointCount()));
+    TMove move = NoMove;
+    const auto idStart = std::chrono::steady_clock::now();
+    deepening.ComputerMove(kWhite, 2, move, kBenchSeed);
+    const double idMs =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - idStart)
+            .count();
+    const unsigned long long idNodes = deepening.Search.Nodes;
+    std::printf("%-18s %-9s depth %9d  positions %9d  nodes %10llu  %8.1f ms\n", "nmm-deepening",
+                "level 2", deepening.LastCompletedDepth(), deepening.Search.PositionsExamined,
+                idNodes, idMs);
+
     const double nps = totalMs > 0 ? static_cast<double>(nodes) * 1000.0 / totalMs : 0.0;
     const double mtdfNps = mtdfMs > 0 ? static_cast<double>(mtdfNodes) * 1000.0 / mtdfMs : 0.0;
     std::printf("{\"signature\": %lld, \"nodes\": %llu, \"nps\": %lld, \"ms\": %lld, "
-                "\"mtdf_nps\": %lld}\n",
+                "\"mtdf_nps\": %lld, \"id_nodes\": %llu, \"id_ms\": %lld}\n",
                 positions, nodes, static_cast<long long>(nps), static_cast<long long>(totalMs),
-                static_cast<long long>(mtdfNps));
+                static_cast<long long>(mtdfNps), idNodes, static_cast<long long>(idMs));
     return 0;
 }
 

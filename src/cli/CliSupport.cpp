@@ -46,7 +46,8 @@ long long ParseInteger(const std::string& name, const std::string& text, long lo
     } catch (const std::exception&) {
         throw UsageError("--" + name + " expects an integer, not '" + text + "'");
     }
-    if (used != text.size()) throw UsageError("--" + name + " expects an integer, not '" + text + "'");
+    if (used != text.size())
+        throw UsageError("--" + name + " expects an integer, not '" + text + "'");
     if (value < low || value > high)
         throw UsageError("--" + name + " must lie in " + std::to_string(low) + ".." +
                          std::to_string(high));

@@ -15,6 +15,7 @@ int SearchCommand(int argc, char** argv);
 int SuggestCommand(int argc, char** argv);
 int ComputerCommand(int argc, char** argv);
 int BenchCommand(int argc, char** argv);
+int MatchCommand(int argc, char** argv);
 int GameCommand(int argc, char** argv);
 int VtlCommand(int argc, char** argv);
 int StateCommand(int argc, char** argv);

@@ -47,9 +47,8 @@ int ModelCommand(int argc, char** argv) {
     }
     std::cout << "{\"kind\": " << model.Kind << ", \"name\": " << JsonString(model.Name)
               << ", \"points\": " << model.PointCount() << ", \"links\": " << model.LinkCount()
-              << ", \"mills\": " << model.MillCount() << ", \"pieces\": ["
-              << model.PiecesPerSide[0] << ", " << model.PiecesPerSide[1]
-              << "], \"jump_rule\": " << model.JumpRule
+              << ", \"mills\": " << model.MillCount() << ", \"pieces\": [" << model.PiecesPerSide[0]
+              << ", " << model.PiecesPerSide[1] << "], \"jump_rule\": " << model.JumpRule
               << ", \"capture_rule\": " << model.CaptureRule
               << ", \"dice_rule\": " << model.DiceRule
               << ", \"capture_while_placing\": " << model.CaptureWhilePlacing
@@ -110,8 +109,8 @@ int PlayCommand(int argc, char** argv) {
         throw UsageError("the move takes a piece from an empty reserve");
     const int loser = jeu.PlayMove(side, true, move);
     std::cout << "{\"loser\": " << loser << ", \"board\": " << JsonString(jeu.LiveBoard)
-              << ", \"reserve\": [" << int{jeu.LiveReserve[0]} << ", "
-              << int{jeu.LiveReserve[1]} << "]}\n";
+              << ", \"reserve\": [" << int{jeu.LiveReserve[0]} << ", " << int{jeu.LiveReserve[1]}
+              << "]}\n";
     return 0;
 }
 

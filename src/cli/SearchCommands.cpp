@@ -35,8 +35,8 @@ std::unique_ptr<Tjeu> MakeEngine(const Tmodele& model, const Position& position,
     jeu->LiveReserve[0] = position.Reserve[0];
     jeu->LiveReserve[1] = position.Reserve[1];
     if (withTable)
-        jeu->Search.SetHashTable(std::make_unique<THashTable>(
-            model.PointCount(), repeatable ? CountingTick : nullptr));
+        jeu->Search.SetHashTable(
+            std::make_unique<THashTable>(model.PointCount(), repeatable ? CountingTick : nullptr));
     return jeu;
 }
 

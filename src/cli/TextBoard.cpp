@@ -26,18 +26,24 @@ std::string DrawTextBoard(const Tmodele& model, const std::string& board) {
         step = std::gcd(step, static_cast<long long>(p.Y) - minY);
     }
     if (step == 0) step = 1;
-    const auto column = [&](double x) { return static_cast<size_t>((static_cast<long long>(x) - minX) / step * 4); };
-    const auto row = [&](double y) { return static_cast<size_t>((maxY - static_cast<long long>(y)) / step * 2); };
+    const auto column = [&](double x) {
+        return static_cast<size_t>((static_cast<long long>(x) - minX) / step * 4);
+    };
+    const auto row = [&](double y) {
+        return static_cast<size_t>((maxY - static_cast<long long>(y)) / step * 2);
+    };
     std::vector<std::string> canvas(row(minY) + 1, std::string(column(maxX) + 1, ' '));
 
     for (const auto& link : model.Links) {
-        if (link.A < 0 || link.B < 0 || link.A >= model.PointCount() || link.B >= model.PointCount())
+        if (link.A < 0 || link.B < 0 || link.A >= model.PointCount() ||
+            link.B >= model.PointCount())
             continue;
         const auto& a = points[static_cast<size_t>(link.A)];
         const auto& b = points[static_cast<size_t>(link.B)];
         if (a.Y == b.Y) {
             const size_t r = row(a.Y);
-            for (size_t c = std::min(column(a.X), column(b.X)); c <= std::max(column(a.X), column(b.X)); ++c)
+            for (size_t c = std::min(column(a.X), column(b.X));
+                 c <= std::max(column(a.X), column(b.X)); ++c)
                 canvas[r][c] = '-';
         } else if (a.X == b.X) {
             const size_t c = column(a.X);

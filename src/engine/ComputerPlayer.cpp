@@ -11,13 +11,24 @@ namespace {
 
 constexpr uint32_t kSuggestionSeed = 21;
 constexpr size_t kRootMovesKept = 4;
+// The depth levels stop here whatever the board; a model's MinDepth is a field of its
+// file, so it is held to what these levels can search in that time.
+constexpr uint32_t kDepthLevelLimitMs = 30000;
+constexpr int kLevel1DeepestMinDepth = 8;
+constexpr int kDeepeningDeepestMinDepth = 14;
 
 // One deepening iteration: search, order the root moves best first, and drop the worst
 // while more than four remain, so deeper iterations look at fewer moves.
 void DeepeningIteration(TSearch& search) {
     search.Run(TAlgorithm::MTDF);
+    if (search.Stopped()) return;
     search.SortRootLines();
     if (search.RootLines.size() > kRootMovesKept) search.RootLines.pop_back();
+}
+
+// A forced win or loss is found: deeper searches change nothing.
+bool Decided(int32_t score) {
+    return score > kWinScore / 2 || score < -kWinScore / 2;
 }
 
 } // namespace
@@ -45,6 +56,8 @@ void Tjeu::ComputerMove(int /*side*/, int level, TMove& move, std::optional<uint
     TSearch& search = Search;
     search.PositionsExamined = 0;
     search.Nodes = 0;
+    search.StartDecision();
+    search.ClearDeadline();
     lastCompletedDepth_ = 0;
     if (GameStatus() < 0) return;
 
@@ -58,35 +71,52 @@ void Tjeu::ComputerMove(int /*side*/, int level, TMove& move, std::optional<uint
     search.LiveReserve[1] = LiveReserve[1];
     search.LoadRoot(live);
     search.RootLines.clear();
+    search.FirstGuess = 0;
     const int minDepth = rules_->MinDepth();
+    const uint32_t start = DecisionClock();
 
     // Levels 4 and below 0 have no entry of their own: they play as the first one.
     if (!search.HashTable() || level <= 0 || level == 4) {
         search.Depth = 2;
         search.Run(TAlgorithm::Negascout);
-        lastCompletedDepth_ = search.Depth;
+        if (!search.Stopped()) lastCompletedDepth_ = search.Depth;
     } else if (level == 1) {
-        search.Depth = std::max(6, minDepth);
+        search.SetDeadline(&DecisionClock, start, kDepthLevelLimitMs);
+        search.Depth = std::max(6, std::min(minDepth, kLevel1DeepestMinDepth));
         search.Run(TAlgorithm::MTDF);
-        lastCompletedDepth_ = search.Depth;
-    } else if (level <= 3) {
-        const int limit = std::max(level == 2 ? 10 : 14, minDepth);
-        search.EvalMode = TSearch::kDetailed;
-        for (search.Depth = 4; search.Depth <= limit && search.Depth < 30; search.Depth += 2) {
-            DeepeningIteration(search);
-            lastCompletedDepth_ = search.Depth;
-        }
+        if (!search.Stopped()) lastCompletedDepth_ = search.Depth;
     } else {
-        // The clock is read between iterations only: one that has started always ends.
-        const uint32_t allowed = LevelTimeMs(level);
-        const uint32_t start = DecisionClock();
+        const bool timed = level > 3;
+        const int limit =
+            timed ? 29
+                  : std::max(level == 2 ? 10 : 14, std::min(minDepth, kDeepeningDeepestMinDepth));
+        const uint32_t allowed = timed ? LevelTimeMs(level) : kDepthLevelLimitMs;
+        search.SetDeadline(&DecisionClock, start, allowed);
         search.EvalMode = TSearch::kDetailed;
-        for (search.Depth = 4; DecisionClock() - start < allowed && search.Depth < 30;
-             search.Depth += 2) {
+        // The move of the last finished iteration: an unfinished one proves nothing.
+        std::vector<TSearchLine> finished;
+        for (search.Depth = 4; search.Depth <= limit; search.Depth += 2) {
             DeepeningIteration(search);
+            if (search.Stopped()) break;
             lastCompletedDepth_ = search.Depth;
+            if (search.RootLines.empty()) break; // no move at all
+            finished = search.RootLines;
+            const int32_t score = search.RootLines.front().Score;
+            search.FirstGuess = score;
+            const uint32_t elapsed = DecisionClock() - start;
+            if (!timed) {
+                if (elapsed >= allowed) break;
+                continue;
+            }
+            // A timed level is done when the result is: a single move, or a forced win or
+            // loss. It starts another iteration only while half its time is left, since the
+            // next one costs several times the last and would be thrown away unfinished.
+            if (search.RootLines.size() == 1 || Decided(score) || elapsed >= allowed / 2) break;
         }
+        if (search.Stopped() && !finished.empty()) search.RootLines = std::move(finished);
     }
+    search.ClearDeadline();
+    // Told to play now before any iteration ended: the root order is still the game's.
     const TSearchLine* best = search.BestRootLine();
     move = best ? best->Moves[0] : NoMove;
     search.RootLines.clear();
@@ -97,6 +127,8 @@ void Tjeu::Suggest(int depth, TSearchLine& line, bool captureFirst, int evalMode
     TSearch& search = Search;
     search.PositionsExamined = 0;
     search.Nodes = 0;
+    search.StartDecision();
+    search.FirstGuess = 0;
     if (GameStatus() < 0) return;
 
     search.EvalMode = 0;

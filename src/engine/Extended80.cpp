@@ -68,7 +68,8 @@ double DecodeExtended(const Extended80& bytes) {
             } else if (drop <= 64) {
                 const unsigned __int128 wide = mantissa;
                 kept = static_cast<uint64_t>(wide >> drop);
-                const unsigned __int128 rest = wide & ((static_cast<unsigned __int128>(1) << drop) - 1);
+                const unsigned __int128 rest =
+                    wide & ((static_cast<unsigned __int128>(1) << drop) - 1);
                 const unsigned __int128 half = static_cast<unsigned __int128>(1) << (drop - 1);
                 if (rest > half || (rest == half && (kept & 1))) ++kept;
             }

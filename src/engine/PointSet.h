@@ -13,7 +13,9 @@ inline PointSet PointBit(int point) {
     return static_cast<unsigned>(point) < 128u ? PointSet{1} << point : PointSet{0};
 }
 
-inline bool Contains(PointSet set, int point) { return (set & PointBit(point)) != 0; }
+inline bool Contains(PointSet set, int point) {
+    return (set & PointBit(point)) != 0;
+}
 
 inline int PointCountOf(PointSet set) {
     return std::popcount(static_cast<uint64_t>(set)) +

@@ -11,8 +11,12 @@ namespace detail {
 inline uint32_t randomState = 0;
 }
 
-inline void RandSeed(uint32_t seed) { detail::randomState = seed; }
-inline uint32_t RandomState() { return detail::randomState; }
+inline void RandSeed(uint32_t seed) {
+    detail::randomState = seed;
+}
+inline uint32_t RandomState() {
+    return detail::randomState;
+}
 
 // A value uniform in 0 .. range - 1 (0 when range is 0).
 inline uint32_t RandomBelow(uint32_t range) {

@@ -3,18 +3,9 @@
 #include "Random.h"
 
 #include <cstdlib>
-#include <ctime>
 
 namespace vantorel {
 namespace {
-
-// A coarse millisecond clock is enough for least-recently-used stamps and costs a few
-// nanoseconds, which matters at one lookup per searched node.
-uint32_t CoarseTick() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC_COARSE, &now);
-    return static_cast<uint32_t>(now.tv_sec * 1000 + now.tv_nsec / 1000000);
-}
 
 int32_t Positive(int64_t value) {
     const int64_t r = value % THashTable::kModulus;
@@ -24,8 +15,7 @@ int32_t Positive(int64_t value) {
 } // namespace
 
 THashTable::THashTable(int pointCount, TickSource tick)
-    : keys_(kSlots), elements_(new TElement[kSlots]),
-      tick_(tick ? tick : CoarseTick) {
+    : keys_(kSlots), elements_(new TElement[kSlots]), tick_(tick) {
     // The board string is read as a number in base 256 modulo 65003, so each point
     // contributes its character times 256^(distance to the end).
     const auto n = static_cast<size_t>(pointCount);
@@ -42,7 +32,9 @@ THashTable::THashTable(int pointCount, TickSource tick)
     hashBase_ = Positive(base);
 }
 
-void THashTable::SetTickSource(TickSource tick) { tick_ = tick ? tick : CoarseTick; }
+void THashTable::SetTickSource(TickSource tick) {
+    tick_ = tick;
+}
 
 void THashTable::Clear() {
     for (int slot = 0; slot < kSlots; ++slot) {
@@ -69,7 +61,9 @@ int THashTable::ProbeSlot(int32_t h, int k) {
     return probe;
 }
 
-int THashTable::Lookup(const TTableKey& key) { return Lookup(key, Hash(key)); }
+int THashTable::Lookup(const TTableKey& key) {
+    return Lookup(key, Hash(key));
+}
 
 int THashTable::Lookup(const TTableKey& key, int32_t h) {
     for (int k = 1; k <= 3; ++k) {
@@ -77,7 +71,7 @@ int THashTable::Lookup(const TTableKey& key, int32_t h) {
         KeySlot& stored = keys_[static_cast<size_t>(slot)];
         if (!stored.Used) return -1;
         if (stored.Key == key) {
-            stored.LastUsed = tick_();
+            stored.LastUsed = Stamp();
             return slot;
         }
     }
@@ -104,7 +98,7 @@ int THashTable::Store(const TTableKey& key, int32_t h) {
     if (!keys_[at].Used) ++count_;
     keys_[at].Used = true;
     keys_[at].Key = key;
-    keys_[at].LastUsed = tick_();
+    keys_[at].LastUsed = Stamp();
     elements_[at] = TElement{};
     return victim;
 }

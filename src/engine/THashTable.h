@@ -15,21 +15,32 @@
 
 namespace vantorel {
 
-// The position a table entry stands for: board and reserves, not the side to move.
+// The position a table entry stands for: board, reserves and the side that moved last
+// (the same board with the other side to move is another position).
 struct TTableKey {
     PointSet Pieces[2] = {0, 0};
     int8_t WhiteReserve = 0;
     int8_t BlackReserve = 0;
+    int8_t Mover = 0;
 
     static TTableKey Of(const TPly& ply) {
-        return {{ply.Pieces[0], ply.Pieces[1]}, ply.Reserve[0], ply.Reserve[1]};
+        return {{ply.Pieces[0], ply.Pieces[1]}, ply.Reserve[0], ply.Reserve[1], ply.Mover};
     }
     bool operator==(const TTableKey&) const = default;
 };
 
+// A bound is only as good as the depth it was searched to: each carries its draft (the
+// plies searched below the position, -1 for none) and the ply it was stored at, since
+// its line names moves by ply and its win scores count plies from the root.
 struct TElement {
     TSearchLine Lower = TSearchLine::WithScore(-kInfinity);
     TSearchLine Upper = TSearchLine::WithScore(kInfinity);
+    int8_t LowerDraft = -1;
+    int8_t UpperDraft = -1;
+    int8_t LowerPly = 0;
+    int8_t UpperPly = 0;
+    // The move chosen here last time, tried first whatever the draft.
+    TMove BestMove = NoMove;
 };
 
 class THashTable {
@@ -41,8 +52,15 @@ public:
     // `pointCount` is the board's; the hash reads the board as its string of 'L', 'B', 'N'.
     explicit THashTable(int pointCount, TickSource tick = nullptr);
 
-    // Replaces the millisecond clock of the stamps (tests and benchmarks make it repeatable).
+    // Replaces the stamps, by default a count of the table's accesses, so that a seeded
+    // search replaces the same elements on every run.
     void SetTickSource(TickSource tick);
+    // What the stored bounds mean depends on the side the search scores for, the
+    // evaluation mode and the live reserves; a search in another context empties the table.
+    void UseContext(uint32_t context) {
+        if (context != context_) Clear();
+        context_ = context;
+    }
 
     void Clear();
     // The slot of the stored position, its stamp refreshed; -1 when absent.
@@ -62,17 +80,20 @@ public:
 
     // The hash of probe 1 (before normalisation), as the board string would give it.
     int32_t Hash(const TTableKey& key) const {
-        return FinishHash(BoardHash(key.Pieces), key.WhiteReserve, key.BlackReserve);
+        return FinishHash(BoardHash(key.Pieces), key.WhiteReserve, key.BlackReserve, key.Mover);
     }
     // The board's share of the hash, 0..kModulus - 1; a move changes it point by point.
     int32_t BoardHash(const PointSet pieces[2]) const;
     int32_t PieceHash(int side, int point) const {
         return (side == 0 ? whiteDelta_ : blackDelta_)[static_cast<size_t>(point)];
     }
-    static int32_t FinishHash(int32_t boardHash, int8_t whiteReserve, int8_t blackReserve) {
+    // The board string, the reserves and the mover walked as bytes of one number.
+    static int32_t FinishHash(int32_t boardHash, int8_t whiteReserve, int8_t blackReserve,
+                              int8_t mover) {
         // Signed arithmetic as the byte walk does it: a negative reserve gives a negative h.
         int32_t h = (boardHash * 256 + whiteReserve) % kModulus;
-        return (h * 256 + blackReserve) % kModulus;
+        h = (h * 256 + blackReserve) % kModulus;
+        return (h * 256 + mover) % kModulus;
     }
     // Brings the first probe's key record towards the cache ahead of its lookup.
     void Prefetch(int32_t hash) const {
@@ -89,13 +110,17 @@ private:
         bool Used = false;
     };
 
-    int32_t hashBase_ = 0;              // every point empty
-    std::vector<int32_t> whiteDelta_;   // change of the hash for a white piece on point p
+    int32_t hashBase_ = 0;            // every point empty
+    std::vector<int32_t> whiteDelta_; // change of the hash for a white piece on point p
     std::vector<int32_t> blackDelta_;
     std::vector<KeySlot> keys_;
     std::unique_ptr<TElement[]> elements_;
     int count_ = 0;
     TickSource tick_;
+    uint32_t accesses_ = 0;
+    uint32_t context_ = 0;
+
+    uint32_t Stamp() { return tick_ ? tick_() : ++accesses_; }
 };
 
 } // namespace vantorel

@@ -105,35 +105,46 @@ PointSet TRules::MillCover(PointSet pieces) const {
     return cover;
 }
 
+namespace {
+
+// The game's order, or plain appending for the search, which orders moves its own way.
+template <bool GameOrder> inline void Add(Tsuivants& list, TMove move) {
+    if constexpr (GameOrder)
+        AddInGenerationOrder(list, move);
+    else
+        list.push_back(move);
+}
+
+} // namespace
+
+template <bool GameOrder>
 void TRules::AddCaptures(int from, int to, int mover, const TPly& ply, PointSet capturable,
                          const int8_t liveReserve[2], Tsuivants& list) const {
     const auto f = static_cast<int8_t>(from);
     const auto t = static_cast<int8_t>(to);
     const int opponent = 1 - mover;
     const size_t before = list.size();
-    ForEachPoint(capturable, [&](int c) {
-        AddInGenerationOrder(list, {f, t, static_cast<int8_t>(c)});
-    });
+    ForEachPoint(capturable, [&](int c) { Add<GameOrder>(list, {f, t, static_cast<int8_t>(c)}); });
     if (list.size() != before) return;
     const bool reserveLeft = liveReserve[opponent] > 0;
     const auto takeAny = [&] {
         ForEachPoint(ply.Pieces[opponent], [&](int c) {
-            AddInGenerationOrder(list, {f, t, static_cast<int8_t>(c)});
+            Add<GameOrder>(list, {f, t, static_cast<int8_t>(c)});
         });
     };
     switch (captureRule_) {
     case 1:
-        if (reserveLeft) AddInGenerationOrder(list, {f, t, kReserveCapture});
+        if (reserveLeft) Add<GameOrder>(list, {f, t, kReserveCapture});
         break;
     case 2:
         if (reserveLeft)
-            AddInGenerationOrder(list, {f, t, kReserveCapture});
+            Add<GameOrder>(list, {f, t, kReserveCapture});
         else
             takeAny();
         break;
     case 3:
         if (reserveLeft)
-            AddInGenerationOrder(list, {f, t, kReserveCapture});
+            Add<GameOrder>(list, {f, t, kReserveCapture});
         else if (ply.Reserve[mover] <= 0 && PointCountOf(ply.Pieces[mover]) == 3)
             takeAny();
         break;
@@ -141,10 +152,20 @@ void TRules::AddCaptures(int from, int to, int mover, const TPly& ply, PointSet 
         break;
     }
     // A mill with nothing to take is played as a quiet move.
-    if (list.size() == before) AddInGenerationOrder(list, {f, t, kNoCapture});
+    if (list.size() == before) Add<GameOrder>(list, {f, t, kNoCapture});
 }
 
 void TRules::GenerateMoves(const TPly& ply, const int8_t liveReserve[2], Tsuivants& list) const {
+    Generate<true>(ply, liveReserve, list);
+}
+
+void TRules::GenerateUnordered(const TPly& ply, const int8_t liveReserve[2],
+                               Tsuivants& list) const {
+    Generate<false>(ply, liveReserve, list);
+}
+
+template <bool GameOrder>
+void TRules::Generate(const TPly& ply, const int8_t liveReserve[2], Tsuivants& list) const {
     if (ply.Total(0) < 3 || ply.Total(1) < 3) return;
     const int mover = 1 - ply.Mover;
     const int opponent = ply.Mover;
@@ -178,10 +199,9 @@ void TRules::GenerateMoves(const TPly& ply, const int8_t liveReserve[2], Tsuivan
             }
         }
         if (closes)
-            AddCaptures(from, to, mover, ply, capturable, liveReserve, list);
+            AddCaptures<GameOrder>(from, to, mover, ply, capturable, liveReserve, list);
         else
-            AddInGenerationOrder(list,
-                                 {static_cast<int8_t>(from), static_cast<int8_t>(to), kNoCapture});
+            Add<GameOrder>(list, {static_cast<int8_t>(from), static_cast<int8_t>(to), kNoCapture});
     };
 
     if (placing) {

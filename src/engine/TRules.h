@@ -47,6 +47,8 @@ public:
 
     // The moves of the side to move at `ply`, in the game's order; appended to `list`.
     void GenerateMoves(const TPly& ply, const int8_t liveReserve[2], Tsuivants& list) const;
+    // The same moves in board order, for the search, which orders them itself.
+    void GenerateUnordered(const TPly& ply, const int8_t liveReserve[2], Tsuivants& list) const;
     // What may be removed from the ply's Mover; capture-only triples (−2, −2, c).
     void GenerateCaptures(const TPly& ply, const int8_t liveReserve[2], Tsuivants& list) const;
     // The position after `move`, played by 1 − parent.Mover.
@@ -70,7 +72,10 @@ public:
     PointSet MillCover(PointSet pieces) const;
 
 private:
+    template <bool GameOrder>
+    void Generate(const TPly& ply, const int8_t liveReserve[2], Tsuivants& list) const;
     // The triples of a move that closes a mill, by what it may take.
+    template <bool GameOrder>
     void AddCaptures(int from, int to, int mover, const TPly& ply, PointSet capturable,
                      const int8_t liveReserve[2], Tsuivants& list) const;
     bool ClosesMill(PointSet pieces, int point) const;

@@ -1,5 +1,6 @@
 #include "TSearch.h"
 
+#include "Random.h"
 #include "Tjeu.h"
 
 #include <algorithm>
@@ -13,6 +14,7 @@ constexpr int32_t kMaxDepth = TSearch::kPlyCount - 2; // leaves at ply Depth + 1
 // A null-window driver fed inconsistent bounds could pass forever; real searches settle
 // in a handful of passes.
 constexpr int kMaxPasses = 100000;
+constexpr int kShallowestStored = 2;
 
 int32_t Plus1(int32_t v) {
     return v >= kInfinity ? kInfinity : v + 1;
@@ -52,6 +54,34 @@ TSearch::TSearch(std::shared_ptr<const TRules> rules, const TGameStatusSource* g
     mills128_ = rules_->Mills();
     for (const PointSet mill : mills128_)
         mills64_.push_back(static_cast<uint64_t>(mill));
+    for (auto& side : history_)
+        side.assign(static_cast<size_t>((points + 1) * points), 0);
+    for (auto& pair : killers_)
+        pair.fill(NoMove);
+    for (auto& keys : moveKeys_)
+        keys.reserve(64);
+}
+
+void TSearch::StartDecision() {
+    stopped_ = false;
+    for (auto& pair : killers_)
+        pair.fill(NoMove);
+    for (auto& side : history_)
+        std::fill(side.begin(), side.end(), 0u);
+}
+
+void TSearch::SetDeadline(const std::function<uint32_t()>* clock, uint32_t startMs,
+                          uint32_t limitMs) {
+    clock_ = clock;
+    startMs_ = startMs;
+    limitMs_ = limitMs;
+}
+
+void TSearch::PollStop() {
+    if (StopRequest && StopRequest->load(std::memory_order_relaxed) != kKeepSearching)
+        stopped_ = true;
+    else if (clock_ && (*clock_)() - startMs_ >= limitMs_)
+        stopped_ = true;
 }
 
 int TSearch::GameStatus() const {
@@ -69,8 +99,108 @@ void TSearch::Generate(int ply, Tsuivants& list) {
     rules_->GenerateMoves(Plies[static_cast<size_t>(ply)], LiveReserve, list);
 }
 
+namespace {
+
+// Empty points that would block one of the opponent's two-piece mills, or start one of the
+// mover's own.
+template <typename Word>
+void MillChances(Word own, Word theirs, Word empty, const Word* mills, size_t millCount,
+                 Word& blocks, Word& builds) {
+    blocks = builds = 0;
+    for (size_t k = 0; k < millCount; ++k) {
+        const Word mill = mills[k];
+        const Word open = mill & empty;
+        if (!open) continue;
+        const Word other = mill & theirs;
+        if (other) {
+            if ((other | open) == mill && (other & (other - 1))) blocks |= open;
+        } else {
+            const Word mine = mill & own;
+            if (mine && !(mine & (mine - 1))) builds |= open;
+        }
+    }
+}
+
+} // namespace
+
+void TSearch::GenerateOrdered(int p, Tsuivants& list, TMove stored) {
+    list.clear();
+    if (GameStatus() < 0) return;
+    const TPly& ply = Plies[static_cast<size_t>(p)];
+    rules_->GenerateUnordered(ply, LiveReserve, list);
+    const size_t count = list.size();
+    std::vector<uint32_t>& keys = moveKeys_[static_cast<size_t>(p)];
+    keys.resize(count);
+    if (count < 2) return;
+
+    const int mover = 1 - ply.Mover;
+    const PointSet empty = rules_->AllPoints() & ~ply.Occupied();
+    PointSet blocks = 0, builds = 0;
+    if (smallBoard_) {
+        uint64_t b64, u64;
+        MillChances<uint64_t>(
+            static_cast<uint64_t>(ply.Pieces[mover]), static_cast<uint64_t>(ply.Pieces[1 - mover]),
+            static_cast<uint64_t>(empty), mills64_.data(), mills64_.size(), b64, u64);
+        blocks = b64;
+        builds = u64;
+    } else {
+        MillChances<PointSet>(ply.Pieces[mover], ply.Pieces[1 - mover], empty, mills128_.data(),
+                              mills128_.size(), blocks, builds);
+    }
+
+    const TMove killer0 = killers_[static_cast<size_t>(p)][0];
+    const TMove killer1 = killers_[static_cast<size_t>(p)][1];
+    salt_ = salt_ * 0x2C9277B5u + 0xAC564B05u;
+    for (size_t i = 0; i < count; ++i) {
+        const TMove m = list[i];
+        uint32_t score;
+        if (m == stored)
+            score = 1u << 31;
+        else if (m.Capture != kNoCapture)
+            score = 1u << 30;
+        else if (m == killer0)
+            score = 1u << 29;
+        else if (m == killer1)
+            score = 1u << 28;
+        else {
+            score = std::min(History(mover, m), (1u << 15) - 1) << 8;
+            if (Contains(blocks, m.To)) score += 1u << 26;
+            if (Contains(builds, m.To)) score += 1u << 24;
+            score += ((salt_ ^ static_cast<uint32_t>(i) * 0x9E3779B1u) * 0x85EBCA6Bu) >> 24;
+        }
+        keys[i] = score;
+    }
+}
+
+TMove TSearch::PickNext(int p, size_t i) {
+    Tsuivants& list = lists_[static_cast<size_t>(p)];
+    std::vector<uint32_t>& keys = moveKeys_[static_cast<size_t>(p)];
+    // Most nodes stop after a move or two, so the list is never sorted whole.
+    size_t best = i;
+    for (size_t k = i + 1; k < list.size(); ++k)
+        if (keys[k] > keys[best]) best = k;
+    if (best != i) {
+        std::swap(list[i], list[best]);
+        std::swap(keys[i], keys[best]);
+    }
+    return list[i];
+}
+
+void TSearch::NoteCutoff(int p, TMove move) {
+    if (move.Capture != kNoCapture) return;
+    auto& pair = killers_[static_cast<size_t>(p)];
+    if (!(pair[0] == move)) {
+        pair[1] = pair[0];
+        pair[0] = move;
+    }
+    const int remaining = Depth + 1 - p;
+    uint32_t& h = History(1 - Plies[static_cast<size_t>(p)].Mover, move);
+    h = std::min(h + static_cast<uint32_t>(remaining * remaining), 1u << 20);
+}
+
 void TSearch::MakeChild(int ply, TMove move) {
-    ++Nodes;
+    // A few thousand nodes take well under a millisecond.
+    if ((++Nodes & 2047u) == 0) PollStop();
     rules_->MakeChild(Plies[static_cast<size_t>(ply)], Plies[static_cast<size_t>(ply) + 1], move);
     assert(rules_->InvariantProblem(Plies[static_cast<size_t>(ply) + 1]).empty());
 }
@@ -94,7 +224,8 @@ int32_t TSearch::ChildBoardHash(int p, TMove m) const {
         board += THashTable::kModulus;
     while (board >= THashTable::kModulus)
         board -= THashTable::kModulus;
-    table.Prefetch(THashTable::FinishHash(board, reserve[0], reserve[1]));
+    table.Prefetch(
+        THashTable::FinishHash(board, reserve[0], reserve[1], static_cast<int8_t>(mover)));
     return board;
 }
 
@@ -261,38 +392,104 @@ int32_t TSearch::Evaluate(int p) {
 
 // ------------------------------------------------------------------ searches
 
+namespace {
+
+// Win scores count plies from the root (a nearer win is worth more); in the table they
+// count from the stored position, so that a position met at another ply reads right.
+constexpr int32_t kWinThreshold = kWinScore - 10 * 64;
+
+int32_t ScoreToTable(int32_t score, int p) {
+    if (score >= kInfinity || score <= -kInfinity) return score;
+    if (score > kWinThreshold) return score + 10 * p;
+    if (score < -kWinThreshold) return score - 10 * p;
+    return score;
+}
+
+TSearchLine LineFromTable(const TSearchLine& stored, int storedPly, int p) {
+    TSearchLine line = stored;
+    const int32_t s = stored.Score;
+    if (s < kInfinity && s > -kInfinity) {
+        if (s > kWinThreshold) line.Score = s - 10 * p;
+        if (s < -kWinThreshold) line.Score = s + 10 * p;
+    }
+    // Its moves were named by the ply they were played at.
+    if (storedPly != p) {
+        line.Moves = TSearchLine::Cleared();
+        for (int q = storedPly; q < kLineLength; ++q) {
+            const int to = q - storedPly + p;
+            if (to >= 0 && to < kLineLength)
+                line.Moves[static_cast<size_t>(to)] = stored.Moves[static_cast<size_t>(q)];
+        }
+    }
+    return line;
+}
+
+void StoreBound(TSearchLine& bound, int8_t& draft, int8_t& storedPly, const TSearchLine& best,
+                int remaining, int p) {
+    bound = best;
+    bound.Score = ScoreToTable(best.Score, p);
+    draft = static_cast<int8_t>(remaining);
+    storedPly = static_cast<int8_t>(p);
+}
+
+} // namespace
+
 TSearchLine TSearch::AlphaBetaWithMemory(int p, int32_t alpha, int32_t beta) {
+    if (stopped_) return TSearchLine{};
     const TPly& ply = Plies[static_cast<size_t>(p)];
+    // Leaves are scored for the side to move at the root, whatever the parity of the depth.
+    if (Depth < p) {
+        const int32_t score = Evaluate(p);
+        return TSearchLine::WithScore(ply.Mover == rootMover_ ? -score : score);
+    }
+
     THashTable& table = *table_;
     const TTableKey key = TTableKey::Of(ply);
     if (p == 0) boardHash_[0] = table.BoardHash(ply.Pieces);
-    const int32_t hash =
-        THashTable::FinishHash(boardHash_[static_cast<size_t>(p)], ply.Reserve[0], ply.Reserve[1]);
+    const int32_t hash = THashTable::FinishHash(boardHash_[static_cast<size_t>(p)], ply.Reserve[0],
+                                                ply.Reserve[1], ply.Mover);
+    const int remaining = Depth + 1 - p;
     int slot = -1;
-    if (p > 0) {
+    TMove stored = NoMove;
+    // Nodes just above the leaves are cheaper to search again than the table places they
+    // would take from deeper ones.
+    const bool tabled = remaining >= kShallowestStored;
+    if (p > 0 && tabled) {
         slot = table.Lookup(key, hash);
         if (slot >= 0) {
             const TElement& known = table.Element(slot);
-            if (known.Lower.Score >= beta) return known.Lower;
-            if (known.Upper.Score <= alpha) return known.Upper;
-            alpha = std::max(alpha, known.Lower.Score);
-            beta = std::min(beta, known.Upper.Score);
+            stored = known.BestMove;
+            // Only bounds searched at least as deep as this node needs answer it.
+            const bool lowerHolds = known.LowerDraft >= remaining;
+            const bool upperHolds = known.UpperDraft >= remaining;
+            const TSearchLine lower = lowerHolds ? LineFromTable(known.Lower, known.LowerPly, p)
+                                                 : TSearchLine::WithScore(-kInfinity);
+            const TSearchLine upper = upperHolds ? LineFromTable(known.Upper, known.UpperPly, p)
+                                                 : TSearchLine::WithScore(kInfinity);
+            if (lower.Score >= beta) return lower;
+            if (upper.Score <= alpha) return upper;
+            if (lower.Score == upper.Score) return lower;
+            // Bounds of different depths may disagree; the deeper one is kept.
+            if (lower.Score < upper.Score || known.LowerDraft >= known.UpperDraft)
+                alpha = std::max(alpha, lower.Score);
+            if (lower.Score < upper.Score || known.UpperDraft > known.LowerDraft)
+                beta = std::min(beta, upper.Score);
         }
     }
-    if (Depth < p) return TSearchLine::WithScore(Evaluate(p));
 
     Tsuivants& moves = lists_[static_cast<size_t>(p)];
     if (p == 0 && !RootLines.empty()) {
         moves.clear();
         for (const auto& line : RootLines)
             moves.push_back(line.Moves[0]);
-    } else {
+    } else if (p == 0) {
         Generate(p, moves);
-        if (p == 0)
-            for (const TMove m : moves) {
-                RootLines.push_back(TSearchLine::WithScore(-kInfinity));
-                RootLines.back().Moves[0] = m;
-            }
+        for (const TMove m : moves) {
+            RootLines.push_back(TSearchLine::WithScore(-kInfinity));
+            RootLines.back().Moves[0] = m;
+        }
+    } else {
+        GenerateOrdered(p, moves, stored);
     }
     const bool maxNode = ply.Mover == rootMover_;
     if (moves.empty()) {
@@ -305,7 +502,10 @@ TSearchLine TSearch::AlphaBetaWithMemory(int p, int32_t alpha, int32_t beta) {
 
     // The next child's hash is worked out one move ahead, so its slot is on its way while
     // the current child is searched.
-    int32_t nextHash = ChildBoardHash(p, moves[0]);
+    // Inner nodes pick their moves best first one at a time.
+    const bool picked = p > 0;
+    const auto moveAt = [&](size_t i) { return picked ? PickNext(p, i) : moves[i]; };
+    int32_t nextHash = ChildBoardHash(p, moveAt(0));
     TSearchLine best;
     const size_t count = moves.size();
     if (maxNode) {
@@ -315,8 +515,9 @@ TSearchLine TSearch::AlphaBetaWithMemory(int p, int32_t alpha, int32_t beta) {
             const TMove m = moves[i];
             MakeChild(p, m);
             boardHash_[static_cast<size_t>(p) + 1] = nextHash;
-            if (i + 1 < count) nextHash = ChildBoardHash(p, moves[i + 1]);
+            if (i + 1 < count) nextHash = ChildBoardHash(p, moveAt(i + 1));
             TSearchLine child = AlphaBetaWithMemory(p + 1, a, beta);
+            if (stopped_) return best;
             child.Moves[static_cast<size_t>(p)] = m;
             if (child.Score > best.Score) {
                 best = child;
@@ -324,6 +525,7 @@ TSearchLine TSearch::AlphaBetaWithMemory(int p, int32_t alpha, int32_t beta) {
             }
             a = std::max(a, best.Score);
         }
+        if (best.Score >= beta) NoteCutoff(p, best.Moves[static_cast<size_t>(p)]);
     } else {
         best.Score = kInfinity;
         int32_t b = beta;
@@ -331,8 +533,9 @@ TSearchLine TSearch::AlphaBetaWithMemory(int p, int32_t alpha, int32_t beta) {
             const TMove m = moves[i];
             MakeChild(p, m);
             boardHash_[static_cast<size_t>(p) + 1] = nextHash;
-            if (i + 1 < count) nextHash = ChildBoardHash(p, moves[i + 1]);
+            if (i + 1 < count) nextHash = ChildBoardHash(p, moveAt(i + 1));
             TSearchLine child = AlphaBetaWithMemory(p + 1, alpha, b);
+            if (stopped_) return best;
             child.Moves[static_cast<size_t>(p)] = m;
             if (child.Score < best.Score) {
                 best = child;
@@ -340,26 +543,31 @@ TSearchLine TSearch::AlphaBetaWithMemory(int p, int32_t alpha, int32_t beta) {
             }
             b = std::min(b, best.Score);
         }
+        if (best.Score <= alpha) NoteCutoff(p, best.Moves[static_cast<size_t>(p)]);
     }
 
     // The slot found on the way in may have gone to another position during the search
     // below; then the bounds go to a fresh element rather than to a stranger's.
+    if (!tabled) return best;
     if (slot < 0 || !table.Holds(slot, key)) slot = table.Store(key, hash);
     TElement& element = table.Element(slot);
-    if (best.Score <= alpha) element.Upper = best;
-    if (alpha < best.Score && best.Score < beta) element.Lower = element.Upper = best;
-    if (best.Score >= beta) element.Lower = best;
+    element.BestMove = best.Moves[static_cast<size_t>(p)];
+    if (best.Score <= alpha)
+        StoreBound(element.Upper, element.UpperDraft, element.UpperPly, best, remaining, p);
+    if (alpha < best.Score && best.Score < beta) {
+        StoreBound(element.Lower, element.LowerDraft, element.LowerPly, best, remaining, p);
+        StoreBound(element.Upper, element.UpperDraft, element.UpperPly, best, remaining, p);
+    }
+    if (best.Score >= beta)
+        StoreBound(element.Lower, element.LowerDraft, element.LowerPly, best, remaining, p);
     return best;
 }
 
 TSearchLine TSearch::Negascout(int p, int32_t alpha, int32_t beta) {
+    if (stopped_) return TSearchLine{};
     const TPly& ply = Plies[static_cast<size_t>(p)];
-    // Every leaf is scored for the root's mover.
-    const auto leaf = [&] {
-        const int32_t score = Evaluate(p);
-        return TSearchLine::WithScore(ply.Mover != rootMover_ ? -score : score);
-    };
-    if (Depth < p) return leaf();
+    // Scores are the side to move's at every ply: a leaf's is the negation of its mover's.
+    if (Depth < p) return TSearchLine::WithScore(-Evaluate(p));
 
     Tsuivants& moves = lists_[static_cast<size_t>(p)];
     Generate(p, moves);
@@ -370,7 +578,12 @@ TSearchLine TSearch::Negascout(int p, int32_t alpha, int32_t beta) {
             RootLines.back().Moves[0] = m;
         }
     }
-    if (moves.empty()) return leaf();
+    if (moves.empty()) {
+        // A side that cannot move has lost, as in the other searches.
+        TSearchLine lost = TSearchLine::WithScore(-(kWinScore - 10 * p));
+        lost.Moves[static_cast<size_t>(p)] = ply.PlyMove;
+        return lost;
+    }
 
     TSearchLine best = TSearchLine::WithScore(alpha);
     int32_t b = beta;
@@ -380,6 +593,7 @@ TSearchLine TSearch::Negascout(int p, int32_t alpha, int32_t beta) {
         const int32_t before = best.Score;
         MakeChild(p, m);
         TSearchLine child = Negascout(p + 1, -b, -best.Score);
+        if (stopped_) return best;
         child.Moves[static_cast<size_t>(p)] = m;
         const int32_t t = -child.Score;
         child.Score = t;
@@ -387,6 +601,7 @@ TSearchLine TSearch::Negascout(int p, int32_t alpha, int32_t beta) {
             // The null window failed high: search again with the full window. The child
             // position is still in place at ply p + 1.
             best = Negascout(p + 1, -beta, -t);
+            if (stopped_) return best;
             best.Moves[static_cast<size_t>(p)] = m;
             best.Score = -best.Score;
         }
@@ -405,6 +620,13 @@ TSearchLine TSearch::Run(TAlgorithm algorithm) {
     // only, so that it keeps playing as a game without a table.
     const bool lent = !table_;
     if (lent) table_ = std::make_unique<THashTable>(rules_->PointCount());
+    // Bounds hold for the side they were scored for, the evaluation that scored them and
+    // the rules of the live reserves that shaped the moves.
+    const auto positive = [](int8_t r) { return r > 0 ? 1u : 0u; };
+    table_->UseContext(1u | static_cast<uint32_t>(1 - rootMover_) << 1 |
+                       static_cast<uint32_t>(EvalMode) << 2 | positive(LiveReserve[0]) << 10 |
+                       positive(LiveReserve[1]) << 11);
+    salt_ = RandomBelow(0xFFFFFFFFu);
     TSearchLine line = RunWithTable(algorithm);
     if (lent) table_.reset();
     return line;
@@ -419,7 +641,7 @@ TSearchLine TSearch::RunWithTable(TAlgorithm algorithm) {
         int32_t gamma = kInfinity;
         for (int pass = 0; pass < kMaxPasses; ++pass) {
             line = AlphaBetaWithMemory(0, Minus1(gamma), gamma);
-            if (line.Score == gamma) break;
+            if (stopped_ || line.Score == gamma) break;
             gamma = line.Score;
         }
         return line;
@@ -428,22 +650,31 @@ TSearchLine TSearch::RunWithTable(TAlgorithm algorithm) {
         int32_t gamma = -kInfinity;
         for (int pass = 0; pass < kMaxPasses; ++pass) {
             line = AlphaBetaWithMemory(0, gamma, Plus1(gamma));
-            if (line.Score == gamma) break;
+            if (stopped_ || line.Score == gamma) break;
             gamma = line.Score;
         }
         return line;
     }
     default: {
-        int32_t upper = kInfinity, lower = -kInfinity, g = 0;
-        for (int pass = 0; pass < kMaxPasses && lower < upper; ++pass) {
-            const int32_t beta = g == lower ? Plus1(g) : g;
-            line = AlphaBetaWithMemory(0, Minus1(beta), beta);
-            g = line.Score;
-            if (g < beta)
-                upper = g;
-            else
-                lower = g;
+        // MTD(f) lives on its table: it reaches its depth through the shallower ones of
+        // the same parity, each handing its score and its best moves to the next.
+        const int32_t target = Depth;
+        int32_t g = FirstGuess;
+        for (Depth = target % 2; Depth <= target && !stopped_; Depth += 2) {
+            int32_t upper = kInfinity, lower = -kInfinity;
+            for (int pass = 0; pass < kMaxPasses && lower < upper; ++pass) {
+                const int32_t beta = g == lower ? Plus1(g) : g;
+                line = AlphaBetaWithMemory(0, Minus1(beta), beta);
+                if (stopped_) break;
+                g = line.Score;
+                if (g < beta)
+                    upper = g;
+                else
+                    lower = g;
+            }
+            if (Depth < target) SortRootLines();
         }
+        Depth = target;
         return line;
     }
     }

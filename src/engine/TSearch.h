@@ -9,6 +9,7 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -47,6 +48,8 @@ public:
     uint64_t Nodes = 0; // MakeChild calls
     int32_t Depth = 0;
     uint8_t EvalMode = kDetailed;
+    // The first guess of "MTDF"; deepening passes on the score of the iteration before.
+    int32_t FirstGuess = 0;
     // The live reserves when the search started: whether a side's mills count while it
     // still places is decided on them, also deep in the search.
     int8_t LiveReserve[2] = {0, 0};
@@ -55,6 +58,12 @@ public:
     const std::atomic<int>* StopRequest = nullptr;
     // True once the running decision was told to stop (or ran out of time) and unwinds.
     bool Stopped() const { return stopped_; }
+    // A time limit for the searches to come: they stop once `clock` has moved `limitMs`
+    // past `startMs`. The clock must outlive the searches.
+    void SetDeadline(const std::function<uint32_t()>* clock, uint32_t startMs, uint32_t limitMs);
+    void ClearDeadline() { clock_ = nullptr; }
+    // Forgets a stop, the killer moves and the history of the last decision.
+    void StartDecision();
 
     THashTable* HashTable() { return table_.get(); }
     void SetHashTable(std::unique_ptr<THashTable> table) { table_ = std::move(table); }
@@ -83,7 +92,18 @@ public:
 private:
     TSearchLine RunWithTable(TAlgorithm algorithm);
     void Generate(int ply, Tsuivants& list);
+    // The moves of an inner node, best first: the move stored for the position, captures,
+    // the killer moves, then quiet moves that block or build a mill, by history.
+    void GenerateOrdered(int ply, Tsuivants& list, TMove stored);
+    // Swaps the best of the moves from `i` on into place `i` and returns it.
+    TMove PickNext(int ply, size_t i);
+    void NoteCutoff(int ply, TMove move);
     void MakeChild(int ply, TMove move);
+    void PollStop();
+    uint32_t& History(int side, TMove move) {
+        return history_[static_cast<size_t>(side)]
+                       [static_cast<size_t>((move.From + 1) * rules_->PointCount() + move.To)];
+    }
     // The board share of the hash after `move` at `ply`, and a start at fetching the
     // child's table slot, so that its lookup does not wait for memory.
     int32_t ChildBoardHash(int ply, TMove move) const;
@@ -106,6 +126,16 @@ private:
 
     int8_t rootMover_ = 0;
     bool stopped_ = false;
+    const std::function<uint32_t()>* clock_ = nullptr;
+    uint32_t startMs_ = 0;
+    uint32_t limitMs_ = 0;
+
+    std::array<std::array<TMove, 2>, kPlyCount> killers_{};
+    std::vector<uint32_t> history_[2];
+    std::array<std::vector<uint32_t>, kPlyCount> moveKeys_;
+    // Ties between equally ordered quiet moves are broken by a draw per node, so a seed
+    // still decides among equal moves without a random number per comparison.
+    uint32_t salt_ = 0;
 };
 
 } // namespace vantorel

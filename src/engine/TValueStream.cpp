@@ -31,7 +31,9 @@ template <typename T> T LoadLittle(const uint8_t* in) {
 
 // ---------------------------------------------------------------- writer
 
-TValueWriter::~TValueWriter() { out_.flush(); }
+TValueWriter::~TValueWriter() {
+    out_.flush();
+}
 
 void TValueWriter::Put(const void* bytes, size_t count) {
     out_.write(static_cast<const char*>(bytes), static_cast<std::streamsize>(count));
@@ -67,15 +69,17 @@ void TValueWriter::WriteString(std::string_view utf8) {
         header[1] = static_cast<uint8_t>(utf8.size());
         Put(header, 2);
     } else {
-        header[0] = static_cast<uint8_t>(IsPlainAscii(utf8) ? ValueTag::LString
-                                                             : ValueTag::Utf8String);
+        header[0] =
+            static_cast<uint8_t>(IsPlainAscii(utf8) ? ValueTag::LString : ValueTag::Utf8String);
         StoreLittle<uint32_t>(header + 1, static_cast<uint32_t>(utf8.size()));
         Put(header, 5);
     }
     Put(utf8.data(), utf8.size());
 }
 
-void TValueWriter::WriteBoolean(bool value) { PutTag(value ? ValueTag::True : ValueTag::False); }
+void TValueWriter::WriteBoolean(bool value) {
+    PutTag(value ? ValueTag::True : ValueTag::False);
+}
 
 void TValueWriter::WriteDate(double daysSince1899) {
     uint8_t buffer[9];
@@ -84,8 +88,12 @@ void TValueWriter::WriteDate(double daysSince1899) {
     Put(buffer, 9);
 }
 
-void TValueWriter::WriteListBegin() { PutTag(ValueTag::List); }
-void TValueWriter::WriteListEnd() { PutTag(ValueTag::Null); }
+void TValueWriter::WriteListBegin() {
+    PutTag(ValueTag::List);
+}
+void TValueWriter::WriteListEnd() {
+    PutTag(ValueTag::Null);
+}
 
 void TValueWriter::Flush() {
     out_.flush();
@@ -144,7 +152,9 @@ std::string TValueReader::TakeBytes(uint32_t count) {
     return bytes;
 }
 
-int32_t TValueReader::ReadInteger() { return TakeIntegerPayload(TakeTag()); }
+int32_t TValueReader::ReadInteger() {
+    return TakeIntegerPayload(TakeTag());
+}
 
 double TValueReader::ReadFloat() {
     const ValueTag tag = TakeTag();

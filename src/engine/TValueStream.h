@@ -80,7 +80,7 @@ public:
     bool EndOfList() { return NextValue() == ValueTag::Null; }
 
     int32_t ReadInteger();
-    double ReadFloat(); // an extended real, or an integer
+    double ReadFloat();       // an extended real, or an integer
     std::string ReadString(); // always valid UTF-8
     bool ReadBoolean();       // false unless the tag is True
     double ReadDate();        // a date, or an integer

@@ -62,8 +62,7 @@ char Tjeu::CaptureKind(int side, TMove move) const {
         return reserveLeft ? 'R' : (theirs ? 'M' : '0');
     case 3:
         // Here the opponent's count decides; the generator looks at the mover's phase.
-        return reserveLeft ? 'R'
-                           : (LiveReserve[opponent] + PointCountOf(theirs) == 3 ? 'M' : '0');
+        return reserveLeft ? 'R' : (LiveReserve[opponent] + PointCountOf(theirs) == 3 ? 'M' : '0');
     default:
         return '0';
     }

@@ -85,7 +85,9 @@ public:
 
     // Sets ply `ply` to a board string, reserves (white, black) and mover.
     void LoadPly(int ply, std::string_view board, const int8_t reserve[2], int mover);
-    std::string PlyBoard(int ply) const { return rules_->BoardString(Plies.at(static_cast<size_t>(ply))); }
+    std::string PlyBoard(int ply) const {
+        return rules_->BoardString(Plies.at(static_cast<size_t>(ply)));
+    }
     // The live position as a ply whose Mover is the side not to move.
     TPly LivePly() const;
 

@@ -4,9 +4,9 @@
 #include "TValueStream.h"
 #include "TextCodec.h"
 
-#include <ctime>
 #include <cmath>
 #include <cstdio>
+#include <ctime>
 #include <istream>
 #include <ostream>
 
@@ -26,7 +26,8 @@ std::vector<TPointRec> ThreeSquares() {
     for (int ring = 0; ring < 3; ++ring) {
         const int half = 9 - 3 * ring;
         for (int k = 0; k < 8; ++k)
-            points.push_back({static_cast<double>(kDx[k] * half), static_cast<double>(kDy[k] * half)});
+            points.push_back(
+                {static_cast<double>(kDx[k] * half), static_cast<double>(kDy[k] * half)});
     }
     return points;
 }
@@ -34,10 +35,12 @@ std::vector<TPointRec> ThreeSquares() {
 void RingLinksAndMills(std::vector<TLinkRec>& links, std::vector<TMillRec>& mills) {
     for (int r = 0; r < 3; ++r)
         for (int k = 0; k < 8; ++k)
-            links.push_back({static_cast<int16_t>(8 * r + k), static_cast<int16_t>(8 * r + (k + 1) % 8)});
+            links.push_back(
+                {static_cast<int16_t>(8 * r + k), static_cast<int16_t>(8 * r + (k + 1) % 8)});
     for (int r = 0; r < 3; ++r)
         for (int j = 0; j < 4; ++j)
-            mills.push_back({static_cast<int16_t>(8 * r + 2 * j), static_cast<int16_t>(8 * r + 2 * j + 1),
+            mills.push_back({static_cast<int16_t>(8 * r + 2 * j),
+                             static_cast<int16_t>(8 * r + 2 * j + 1),
                              static_cast<int16_t>(8 * r + (2 * j + 2) % 8)});
 }
 
@@ -48,7 +51,8 @@ void Crossings(std::vector<TLinkRec>& links, std::vector<TMillRec>& mills, int f
         links.push_back({static_cast<int16_t>(k + 8), static_cast<int16_t>(k + 16)});
     }
     for (int k = first; k < 8; k += step)
-        mills.push_back({static_cast<int16_t>(k), static_cast<int16_t>(k + 8), static_cast<int16_t>(k + 16)});
+        mills.push_back(
+            {static_cast<int16_t>(k), static_cast<int16_t>(k + 8), static_cast<int16_t>(k + 16)});
 }
 
 // Lines of a text, split at CR LF, CR or LF; a final line break adds no empty line.
@@ -380,12 +384,13 @@ std::string Tmodele::ToText(char decimalSeparator) const {
         add(m.P2);
         add(m.P3);
     }
-    for (long long v : {(long long)ExtraInt1, (long long)MinPieces, (long long)ExtraInt2,
-                        (long long)MinDepth, (long long)JumpRule, (long long)PiecesPerSide[0],
-                        (long long)PiecesPerSide[1]})
+    for (long long v :
+         {(long long)ExtraInt1, (long long)MinPieces, (long long)ExtraInt2, (long long)MinDepth,
+          (long long)JumpRule, (long long)PiecesPerSide[0], (long long)PiecesPerSide[1]})
         add(v);
     addReal(ExtraReal);
-    for (long long v : {(long long)DiceRule, (long long)CaptureRule, (long long)CaptureWhilePlacing})
+    for (long long v :
+         {(long long)DiceRule, (long long)CaptureRule, (long long)CaptureWhilePlacing})
         add(v);
     text += "\xC2\xA7 "; // "§ " in UTF-8; the wire turns it into one Windows-1252 byte
     return std::to_string(TextChecksum(text)) + ";" + text;
@@ -403,8 +408,7 @@ std::string Tmodele::PlayabilityProblem() const {
     for (const auto& m : Mills) {
         if (!valid(m.P1) || !valid(m.P2) || !valid(m.P3))
             return "Un moulin désigne un point inexistant.";
-        if (m.P1 == m.P2 || m.P1 == m.P3 || m.P2 == m.P3)
-            return "Un moulin répète un point.";
+        if (m.P1 == m.P2 || m.P1 == m.P3 || m.P2 == m.P3) return "Un moulin répète un point.";
     }
     return {};
 }

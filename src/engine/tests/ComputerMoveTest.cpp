@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -50,6 +51,10 @@ std::string WithEmpty(std::string board, std::initializer_list<int> empty) {
 // White's only move 1 -> 0 leaves black without a move: every search is a few nodes deep
 // whatever the depth, so the depth schedule can run to its end.
 const std::string kOneMoveToWin = WithEmpty(Board({1, 2, 9, 17}, {}, 'N'), {0});
+
+// A moving-phase position with several moves for each side and nothing decided within the
+// first iterations.
+const std::string kOpenMiddleGame = "NLBBLBLBLLNNBNLBBBBNNLNN";
 
 // Black has three pieces on a nearly full board; white can close a mill four ways and a
 // quiet 19 -> 20 is legal as well.
@@ -172,6 +177,39 @@ TEST(ComputerMove, EveryLevelTakesAnImmediateWin) {
     }
 }
 
+TEST(ComputerMove, EveryLevelWinsByBlockadeInOne) {
+    // Nearly full boards where one of white's moves leaves black without a move: every level
+    // must play such a move (level 0 once scored a blocked side as a plain position).
+    std::mt19937 rng(2024);
+    int found = 0;
+    for (int attempt = 0; attempt < 4000 && found < 6; ++attempt) {
+        std::string board(24, 'N');
+        for (int p = 0; p < 24; ++p)
+            if (rng() % 5 < 2) board[static_cast<size_t>(p)] = 'B';
+        for (int k = 0; k < 2; ++k)
+            board[rng() % 24] = 'L';
+        const Tmodele model(1);
+        Game probe(model, board, 0, 0, kWhite);
+        Tsuivants legal;
+        probe.jeu.LegalMoves(kWhite, board, legal);
+        if (legal.size() < 2) continue;
+        int winning = 0;
+        for (const TMove m : legal) {
+            Game trial(model, board, 0, 0, kWhite);
+            if (m.Capture == kNoCapture && trial.jeu.PlayMove(kWhite, true, m) == kBlack) ++winning;
+        }
+        // Only quiet blockades, and only where some move does not win.
+        if (winning == 0 || winning == static_cast<int>(legal.size())) continue;
+        ++found;
+        for (const int level : {0, 1, 3}) {
+            Game game(model, board, 0, 0, kWhite);
+            const TMove move = game.Play(level);
+            EXPECT_EQ(game.jeu.PlayMove(kWhite, true, move), kBlack) << board << " level " << level;
+        }
+    }
+    EXPECT_GE(found, 3);
+}
+
 TEST(ComputerMove, DepthAndScoreOfTheLevels) {
     constexpr uint8_t S = 0, D = 1; // simple and detailed score
     const struct {
@@ -189,8 +227,9 @@ TEST(ComputerMove, DepthAndScoreOfTheLevels) {
         {"level 1 is raised to the minimum depth", 8, 1, true, 8, S},
         {"level 2 keeps 10 above a smaller minimum", 8, 2, true, 10, D},
         {"level 2 is raised to the minimum depth", 12, 2, true, 12, D},
-        {"level 3 is raised to the minimum depth", 16, 3, true, 16, D},
-        {"deepening stops below the end of the ply stack", 40, 3, true, 28, D},
+        {"level 3 is raised to the minimum depth", 14, 3, true, 14, D},
+        {"a file's minimum depth is held to what level 1 can search", 28, 1, true, 8, S},
+        {"a file's minimum depth is held to what level 3 can search", 40, 3, true, 14, D},
         {"level 0 stays at 2 under a large minimum", 16, 0, true, 2, S},
         {"timed levels ignore the minimum depth", 16, 6, true, 4, D},
         {"without a table level 1 plays as level 0", 4, 1, false, 2, S},
@@ -209,31 +248,61 @@ TEST(ComputerMove, DepthAndScoreOfTheLevels) {
     }
 }
 
+namespace {
+
+// Root-line counts and positions examined, as the clock sees them between iterations.
+struct IterationLog {
+    std::vector<size_t> sizes;
+    std::vector<int32_t> examined;
+    bool sorted = true;
+
+    void Watch(Tjeu& jeu) {
+        const Tjeu* engine = &jeu;
+        jeu.DecisionClock = [this, engine] {
+            if (engine->LastCompletedDepth() == 4 + 2 * static_cast<int>(sizes.size())) {
+                const auto& lines = engine->Search.RootLines;
+                sizes.push_back(lines.size());
+                examined.push_back(engine->Search.PositionsExamined);
+                for (size_t i = 1; i < lines.size(); ++i)
+                    sorted = sorted && lines[i - 1].Score >= lines[i].Score;
+            }
+            return 0u;
+        };
+    }
+};
+
+} // namespace
+
 TEST(ComputerMove, DeepeningDropsTheWorstRootMoveAfterEachIteration) {
-    // The timed level's clock is read between iterations, which lets the test look at the
-    // root lines each iteration leaves for the next: sorted best first, one fewer each time
-    // while more than four remain.
+    // The root lines each iteration leaves for the next: sorted best first, one fewer each
+    // time while more than four remain.
     const Tmodele model(1);
     Game game(model, kCaptureToWin, 0, 0, kWhite);
     Tsuivants legal;
     game.jeu.LegalMoves(kWhite, kCaptureToWin, legal);
     ASSERT_GT(legal.size(), 7u);
-    std::vector<size_t> sizes;
-    bool sorted = true;
-    const Tjeu* engine = &game.jeu;
-    game.jeu.DecisionClock = [engine, &sizes, &sorted] {
-        const auto& lines = engine->Search.RootLines;
-        sizes.push_back(lines.size());
-        for (size_t i = 1; i < lines.size(); ++i)
-            sorted = sorted && lines[i - 1].Score >= lines[i].Score;
-        return static_cast<uint32_t>(sizes.size() > 2 ? (sizes.size() - 2) * 400 : 0);
-    };
-    game.Play(6);
-    ASSERT_GE(sizes.size(), 4u);
-    const size_t n = legal.size();
-    for (size_t k = 2; k < sizes.size(); ++k)
-        EXPECT_EQ(sizes[k], std::max<size_t>(4, n - (k - 1))) << "after iteration " << k - 1;
-    EXPECT_TRUE(sorted);
+    IterationLog log;
+    log.Watch(game.jeu);
+    game.Play(3);
+    ASSERT_EQ(log.sizes.size(), 6u) << "depths 4 to 14";
+    for (size_t k = 0; k < log.sizes.size(); ++k)
+        EXPECT_EQ(log.sizes[k], std::max<size_t>(4, legal.size() - (k + 1)))
+            << "after iteration " << k + 1;
+    EXPECT_TRUE(log.sorted);
+}
+
+TEST(ComputerMove, EachIterationSearchesDeeperThanTheOneBefore) {
+    // Bounds of a shallower iteration must not answer a deeper one.
+    const Tmodele model(1);
+    Game game(model, kOpenMiddleGame, 0, 0, kWhite);
+    IterationLog log;
+    log.Watch(game.jeu);
+    game.Play(2);
+    ASSERT_EQ(log.examined.size(), 4u) << "depths 4 to 10";
+    for (size_t k = 1; k < log.examined.size(); ++k) {
+        const int32_t before = k > 1 ? log.examined[k - 1] - log.examined[k - 2] : log.examined[0];
+        EXPECT_GT(log.examined[k] - log.examined[k - 1], before) << "iteration " << k + 1;
+    }
 }
 
 TEST(ComputerMove, ASuggestionDoesNotGiveATablelessGameTheDeepLevels) {
@@ -249,7 +318,9 @@ TEST(ComputerMove, ASuggestionDoesNotGiveATablelessGameTheDeepLevels) {
     EXPECT_EQ(game.jeu.LastCompletedDepth(), 2);
 }
 
-TEST(ComputerMove, TimedLevelsStartIterationsWhileTimeRemains) {
+TEST(ComputerMove, TimedLevelsStartIterationsWhileHalfTheirTimeRemains) {
+    // On a clock that moves only when an iteration ends, the schedule shows: another
+    // iteration starts while less than half the time is spent.
     const struct {
         const char* fault;
         int level;
@@ -258,21 +329,98 @@ TEST(ComputerMove, TimedLevelsStartIterationsWhileTimeRemains) {
         int depth;
     } cases[] = {
         {"a 3 s iteration uses up 2 s: exactly one", 6, 3000, 0, 4},
-        {"after a 1 s iteration a second one starts", 6, 1000, 0, 6},
-        {"five 400 ms iterations fill 2 s", 6, 400, 0, 12},
-        {"level 7 allows 3 s", 7, 1000, 0, 8},
-        {"level 11 allows 5 s", 11, 1000, 0, 12},
-        {"level 16 allows 30 s", 16, 10000, 0, 8},
-        {"level 34 allows 2 minutes", 34, 50000, 0, 8},
-        {"a clock that never moves stops at the end of the ply stack", 6, 0, 0, 28},
-        {"the millisecond counter may wrap during a decision", 6, 1000, 0xFFFFFC18u, 6},
+        {"a 1 s iteration spends half of 2 s: no second one", 6, 1000, 0, 4},
+        {"400 ms iterations: a third starts at 800 ms", 6, 400, 0, 8},
+        {"level 7 allows 3 s", 7, 700, 0, 8},
+        {"level 11 allows 5 s", 11, 1000, 0, 8},
+        {"level 16 allows 30 s", 16, 10000, 0, 6},
+        {"level 34 allows 2 minutes", 34, 50000, 0, 6},
+        {"the millisecond counter may wrap during a decision", 6, 400, 0xFFFFFE70u, 8},
+    };
+    const Tmodele model(1);
+    for (const auto& c : cases) {
+        Game game(model, kOpenMiddleGame, 0, 0, kWhite);
+        game.UseIterationClock(c.msPerIteration, c.start);
+        EXPECT_TRUE(game.IsLegal(game.Play(c.level))) << c.fault;
+        EXPECT_EQ(game.jeu.LastCompletedDepth(), c.depth) << c.fault;
+    }
+}
+
+TEST(ComputerMove, ATimedLevelStopsInsideAnIterationAndPlaysTheLastFinishedOne) {
+    // A clock that moves 25 ms each time it is read: the search reads it every few thousand
+    // nodes, so the level's time runs out in the middle of a deep iteration.
+    const Tmodele model(1);
+    for (const int level : {5, 6}) {
+        Game game(model, std::string(24, 'L'), 9, 9, kWhite);
+        uint32_t now = 0;
+        std::vector<std::pair<int, TMove>> finished;
+        const Tjeu* engine = &game.jeu;
+        game.jeu.DecisionClock = [&now, engine, &finished] {
+            const auto& lines = engine->Search.RootLines;
+            if (!lines.empty() && engine->LastCompletedDepth() > 0 &&
+                (finished.empty() || finished.back().first != engine->LastCompletedDepth()))
+                finished.emplace_back(engine->LastCompletedDepth(), lines.front().Moves[0]);
+            return now += 25;
+        };
+        const TMove move = game.Play(level);
+        const uint32_t allowed = Tjeu::LevelTimeMs(level);
+        EXPECT_LE(now, allowed + allowed / 10) << "level " << level << " overran its time";
+        EXPECT_GE(now, allowed / 2) << "level " << level << " gave up before half its time";
+        ASSERT_FALSE(finished.empty());
+        EXPECT_EQ(finished.back().first, game.jeu.LastCompletedDepth());
+        EXPECT_EQ(move, finished.back().second) << "the move of the last finished iteration";
+    }
+}
+
+TEST(ComputerMove, ADecidedPositionEndsATimedLevelAtOnce) {
+    // A single legal move, or a forced win: more time changes nothing.
+    const struct {
+        const char* fault;
+        std::string board;
+        TMove move;
+    } cases[] = {
+        {"one legal move", kOneMoveToWin, M(1, 0)},
+        {"a win by capture", kCaptureToWin, NoMove},
     };
     for (const auto& c : cases) {
         const Tmodele model(1);
-        Game game(model, kOneMoveToWin, 0, 0, kWhite);
-        game.UseIterationClock(c.msPerIteration, c.start);
-        EXPECT_EQ(game.Play(c.level), M(1, 0)) << c.fault;
-        EXPECT_EQ(game.jeu.LastCompletedDepth(), c.depth) << c.fault;
+        Game game(model, c.board, 0, 0, kWhite);
+        game.UseIterationClock(0);
+        const TMove move = game.Play(34);
+        if (!(c.move == NoMove)) {
+            EXPECT_EQ(move, c.move) << c.fault;
+        }
+        EXPECT_EQ(game.jeu.LastCompletedDepth(), 4) << c.fault;
+    }
+}
+
+TEST(ComputerMove, AStopRequestEndsTheDecision) {
+    // Asked to play now before a first iteration ends, the computer still plays a legal
+    // move; asked to give up, it stops as fast.
+    const Tmodele model(1);
+    for (const int request : {kPlayNow, kAbandon}) {
+        Game game(model, std::string(24, 'L'), 9, 9, kWhite);
+        std::atomic<int> stop{request};
+        game.jeu.Search.StopRequest = &stop;
+        const TMove move = game.Play(34);
+        EXPECT_TRUE(game.IsLegal(move)) << "request " << request;
+        EXPECT_LT(game.jeu.Search.Nodes, 5000u) << "request " << request;
+    }
+}
+
+TEST(ComputerMove, TheDepthLevelsAreReproducible) {
+    // The table's replacement stamps count accesses, not milliseconds: the same seed gives
+    // the same move and the same count of positions on every run.
+    const Tmodele model(1);
+    for (const int level : {0, 1, 2}) {
+        std::vector<std::pair<TMove, int32_t>> runs;
+        for (int run = 0; run < 2; ++run) {
+            Game game(model, kOpenMiddleGame, 0, 0, kWhite);
+            game.jeu.Search.HashTable()->SetTickSource(nullptr);
+            const TMove move = game.Play(level, 1021);
+            runs.emplace_back(move, game.jeu.Search.PositionsExamined);
+        }
+        EXPECT_EQ(runs[0], runs[1]) << "level " << level;
     }
 }
 

@@ -35,13 +35,14 @@ TTableKey KeyOf(const std::string& board, int whiteReserve, int blackReserve) {
 }
 
 // The hash as the board string reads: each byte shifted in base 256 modulo 65003, then
-// the two reserves as signed bytes, in signed 32-bit arithmetic.
-int32_t WalkHash(const std::string& board, int8_t whiteReserve, int8_t blackReserve) {
+// the two reserves as signed bytes and the mover, in signed 32-bit arithmetic.
+int32_t WalkHash(const std::string& board, int8_t whiteReserve, int8_t blackReserve, int8_t mover) {
     int32_t h = 0;
     for (const char c : board)
         h = (h * 256 + static_cast<unsigned char>(c)) % 65003;
     h = (h * 256 + whiteReserve) % 65003;
     h = (h * 256 + blackReserve) % 65003;
+    h = (h * 256 + mover) % 65003;
     return h;
 }
 
@@ -85,7 +86,9 @@ TEST(HashTable, HashIsTheByteWalkOverBoardAndReserves) {
             const auto white = static_cast<int8_t>(static_cast<int>(rng() % 256) - 128);
             const auto black = static_cast<int8_t>(
                 i % 3 == 0 ? static_cast<int>(rng() % 10) : static_cast<int>(rng() % 256) - 128);
-            ASSERT_EQ(table.Hash(KeyOf(board, white, black)), WalkHash(board, white, black))
+            TTableKey key = KeyOf(board, white, black);
+            key.Mover = static_cast<int8_t>(i % 2);
+            ASSERT_EQ(table.Hash(key), WalkHash(board, white, black, key.Mover))
                 << points << " points, board " << board << " reserves " << int(white) << "/"
                 << int(black);
         }
@@ -246,7 +249,9 @@ TEST(HashTable, ClearEmptiesEverySlot) {
     EXPECT_EQ(table.Element(slot).Upper.Score, kInfinity);
 }
 
-TEST(HashTable, TheSideToMoveIsNotPartOfThePosition) {
+TEST(HashTable, TheSideToMoveIsPartOfThePosition) {
+    // The same board with the other side to move has another value: sharing one element
+    // answered positions with bounds of their mirror.
     TPly whiteToMove;
     whiteToMove.Pieces[0] = PointSet{0b101};
     whiteToMove.Pieces[1] = PointSet{0b1000};
@@ -259,6 +264,8 @@ TEST(HashTable, TheSideToMoveIsNotPartOfThePosition) {
 
     THashTable table(24);
     const int slot = table.Store(TTableKey::Of(whiteToMove));
-    EXPECT_EQ(table.Lookup(TTableKey::Of(blackToMove)), slot);
-    EXPECT_EQ(table.Count(), 1);
+    EXPECT_EQ(table.Lookup(TTableKey::Of(blackToMove)), -1);
+    EXPECT_EQ(table.Lookup(TTableKey::Of(whiteToMove)), slot);
+    EXPECT_NE(table.Store(TTableKey::Of(blackToMove)), slot);
+    EXPECT_EQ(table.Count(), 2);
 }
