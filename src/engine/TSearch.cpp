@@ -123,7 +123,7 @@ void MillChances(Word own, Word theirs, Word empty, const Word* mills, size_t mi
 
 } // namespace
 
-void TSearch::GenerateOrdered(int p, Tsuivants& list, TMove stored) {
+void TSearch::GenerateOrdered(int p, Tsuivants& list) {
     list.clear();
     if (GameStatus() < 0) return;
     const TPly& ply = Plies[static_cast<size_t>(p)];
@@ -154,9 +154,7 @@ void TSearch::GenerateOrdered(int p, Tsuivants& list, TMove stored) {
     for (size_t i = 0; i < count; ++i) {
         const TMove m = list[i];
         uint32_t score;
-        if (m == stored)
-            score = 1u << 31;
-        else if (m.Capture != kNoCapture)
+        if (m.Capture != kNoCapture)
             score = 1u << 30;
         else if (m == killer0)
             score = 1u << 29;
@@ -477,74 +475,73 @@ TSearchLine TSearch::AlphaBetaWithMemory(int p, int32_t alpha, int32_t beta) {
         }
     }
 
-    Tsuivants& moves = lists_[static_cast<size_t>(p)];
-    if (p == 0 && !RootLines.empty()) {
-        moves.clear();
-        for (const auto& line : RootLines)
-            moves.push_back(line.Moves[0]);
-    } else if (p == 0) {
-        Generate(p, moves);
-        for (const TMove m : moves) {
-            RootLines.push_back(TSearchLine::WithScore(-kInfinity));
-            RootLines.back().Moves[0] = m;
-        }
-    } else {
-        GenerateOrdered(p, moves, stored);
-    }
+    // Max nodes raise a and stop at beta; min nodes lower b and stop at alpha.
     const bool maxNode = ply.Mover == rootMover_;
-    if (moves.empty()) {
-        // The side to move has lost; nearer losses weigh more.
-        TSearchLine lost =
-            TSearchLine::WithScore(maxNode ? -(kWinScore - 10 * p) : kWinScore - 10 * p);
-        lost.Moves[static_cast<size_t>(p)] = ply.PlyMove;
-        return lost;
-    }
-
-    // The next child's hash is worked out one move ahead, so its slot is on its way while
-    // the current child is searched.
-    // Inner nodes pick their moves best first one at a time.
-    const bool picked = p > 0;
-    const auto moveAt = [&](size_t i) { return picked ? PickNext(p, i) : moves[i]; };
-    int32_t nextHash = ChildBoardHash(p, moveAt(0));
-    TSearchLine best;
-    const size_t count = moves.size();
-    if (maxNode) {
-        best.Score = -kInfinity;
-        int32_t a = alpha;
-        for (size_t i = 0; i < count && best.Score < beta; ++i) {
-            const TMove m = moves[i];
-            MakeChild(p, m);
-            boardHash_[static_cast<size_t>(p) + 1] = nextHash;
-            if (i + 1 < count) nextHash = ChildBoardHash(p, moveAt(i + 1));
-            TSearchLine child = AlphaBetaWithMemory(p + 1, a, beta);
-            if (stopped_) return best;
-            child.Moves[static_cast<size_t>(p)] = m;
-            if (child.Score > best.Score) {
-                best = child;
-                if (p == 0) RootLines[i] = best;
-            }
+    TSearchLine best = TSearchLine::WithScore(maxNode ? -kInfinity : kInfinity);
+    int32_t a = alpha, b = beta;
+    const auto cutOff = [&] { return maxNode ? best.Score >= beta : best.Score <= alpha; };
+    const auto search = [&](TMove m, size_t rootIndex) {
+        const int32_t childHash = ChildBoardHash(p, m);
+        MakeChild(p, m);
+        boardHash_[static_cast<size_t>(p) + 1] = childHash;
+        TSearchLine child = AlphaBetaWithMemory(p + 1, a, b);
+        if (stopped_) return;
+        child.Moves[static_cast<size_t>(p)] = m;
+        if (maxNode ? child.Score > best.Score : child.Score < best.Score) {
+            best = child;
+            if (p == 0) RootLines[rootIndex] = best;
+        }
+        if (maxNode)
             a = std::max(a, best.Score);
-        }
-        if (best.Score >= beta) NoteCutoff(p, best.Moves[static_cast<size_t>(p)]);
-    } else {
-        best.Score = kInfinity;
-        int32_t b = beta;
-        for (size_t i = 0; i < count && best.Score > alpha; ++i) {
-            const TMove m = moves[i];
-            MakeChild(p, m);
-            boardHash_[static_cast<size_t>(p) + 1] = nextHash;
-            if (i + 1 < count) nextHash = ChildBoardHash(p, moveAt(i + 1));
-            TSearchLine child = AlphaBetaWithMemory(p + 1, alpha, b);
-            if (stopped_) return best;
-            child.Moves[static_cast<size_t>(p)] = m;
-            if (child.Score < best.Score) {
-                best = child;
-                if (p == 0) RootLines[i] = best;
-            }
+        else
             b = std::min(b, best.Score);
+    };
+    const auto lost = [&] {
+        // The side to move has lost; nearer losses weigh more.
+        TSearchLine line =
+            TSearchLine::WithScore(maxNode ? -(kWinScore - 10 * p) : kWinScore - 10 * p);
+        line.Moves[static_cast<size_t>(p)] = ply.PlyMove;
+        return line;
+    };
+
+    Tsuivants& moves = lists_[static_cast<size_t>(p)];
+    if (p == 0) {
+        if (RootLines.empty()) {
+            Generate(p, moves);
+            for (const TMove m : moves) {
+                RootLines.push_back(TSearchLine::WithScore(-kInfinity));
+                RootLines.back().Moves[0] = m;
+            }
+        } else {
+            moves.clear();
+            for (const auto& line : RootLines)
+                moves.push_back(line.Moves[0]);
         }
-        if (best.Score <= alpha) NoteCutoff(p, best.Moves[static_cast<size_t>(p)]);
+        if (moves.empty()) return lost();
+        for (size_t i = 0; i < moves.size() && !cutOff(); ++i) {
+            search(moves[i], i);
+            if (stopped_) return best;
+        }
+    } else {
+        // The move stored for this very position is legal here: it is tried before the
+        // others are even generated, and often settles the node alone.
+        const bool first = !(stored == NoMove);
+        if (first) {
+            search(stored, 0);
+            if (stopped_) return best;
+        }
+        if (!cutOff()) {
+            GenerateOrdered(p, moves);
+            if (moves.empty() && !first) return lost();
+            for (size_t i = 0; i < moves.size() && !cutOff(); ++i) {
+                const TMove m = PickNext(p, i);
+                if (first && m == stored) continue;
+                search(m, 0);
+                if (stopped_) return best;
+            }
+        }
     }
+    if (cutOff()) NoteCutoff(p, best.Moves[static_cast<size_t>(p)]);
 
     // The slot found on the way in may have gone to another position during the search
     // below; then the bounds go to a fresh element rather than to a stranger's.

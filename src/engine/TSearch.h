@@ -92,9 +92,9 @@ public:
 private:
     TSearchLine RunWithTable(TAlgorithm algorithm);
     void Generate(int ply, Tsuivants& list);
-    // The moves of an inner node, best first: the move stored for the position, captures,
-    // the killer moves, then quiet moves that block or build a mill, by history.
-    void GenerateOrdered(int ply, Tsuivants& list, TMove stored);
+    // The moves of an inner node with their order keys: captures, the killer moves, then
+    // quiet moves that block or build a mill, by history. PickNext hands them out.
+    void GenerateOrdered(int ply, Tsuivants& list);
     // Swaps the best of the moves from `i` on into place `i` and returns it.
     TMove PickNext(int ply, size_t i);
     void NoteCutoff(int ply, TMove move);
