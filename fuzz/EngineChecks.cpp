@@ -44,10 +44,9 @@ int LiveTotal(const Tjeu& jeu, int side) {
 }
 
 // The game object asks for a capture exactly when CaptureKind says so; if the generator
-// disagrees, the game waits for a capture that CheckMove then refuses. The third capture
-// rule is left out: its two tests differ on purpose (mover's phase against opponent's count).
+// disagrees, the game waits for a capture that CheckMove then refuses. Every capture rule,
+// the third included: both follow the mover's phase.
 void CheckCaptureKind(Tjeu& jeu, int side, const Tsuivants& list, TMove chosen) {
-    if (jeu.Rules().CaptureRule() == 3) return;
     bool quiet = false, reserve = false, piece = false;
     for (const TMove& m : list) {
         if (m.From != chosen.From || m.To != chosen.To) continue;

@@ -55,14 +55,16 @@ char Tjeu::CaptureKind(int side, TMove move) const {
     });
     if (freePiece) return 'J';
     const bool reserveLeft = LiveReserve[opponent] > 0;
+    // Rule 3 lets any piece go only while the mover itself is down to three, as the
+    // generator has it: a click must complete exactly the moves the computer may play.
+    const bool moverDownToThree = LiveReserve[side] <= 0 && PointCountOf(scratch.Pieces[side]) == 3;
     switch (rules_->CaptureRule()) {
     case 1:
         return reserveLeft ? 'R' : '0';
     case 2:
         return reserveLeft ? 'R' : (theirs ? 'M' : '0');
     case 3:
-        // Here the opponent's count decides; the generator looks at the mover's phase.
-        return reserveLeft ? 'R' : (LiveReserve[opponent] + PointCountOf(theirs) == 3 ? 'M' : '0');
+        return reserveLeft ? 'R' : (moverDownToThree && theirs ? 'M' : '0');
     default:
         return '0';
     }

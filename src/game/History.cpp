@@ -37,15 +37,57 @@ int TPlateau::GoToEntry(int index) {
     return count;
 }
 
+namespace {
+
+bool Finished(int status) {
+    return status == kWhiteWon || status == kBlackWon || status == kDraw;
+}
+
+} // namespace
+
+int8_t TPlateau::TurnClickState() const {
+    if (Engine->LiveReserve[SideToMove] <= 0) return kClickSelect;
+    return InitialClickState();
+}
+
+void TPlateau::RestoreLoser() {
+    // A decided position refuses every move; a live one must not.
+    Engine->Loser = Finished(GameStatus) ? Engine->DecideLoser(LastMover) : kUndecided;
+}
+
+// Mended: a history move used to keep the status and the loser of the position left, so
+// after the end of a game every move was refused, and the click state was always the
+// placing one. Now the game is live again at the entry, or over again at the last one.
+void TPlateau::ResumeAt(int index) {
+    GoToEntry(index);
+    if (MoveCount != index) return; // not a recorded entry: nothing was shown
+    const int8_t recorded = History[static_cast<size_t>(index)].Status;
+    if (Finished(recorded))
+        GameStatus = recorded;
+    else if (GameType == kHumanVsComputer)
+        GameStatus = Players[static_cast<size_t>(SideToMove)].Kind == TPlayerRec::Computer
+                         ? kComputerToAct
+                         : kHumanToAct;
+    else
+        GameStatus = kHumanToAct;
+    RestoreLoser();
+    ClickState = TurnClickState();
+}
+
 void TPlateau::Undo() {
     InvalidClicks = 0;
     if (!KeepHistory || MoveCount < 1) return;
     if (GameType == kHumanVsComputer || GameType == kNetworkServer) {
-        // Back to the same player's previous turn.
+        // Back to the same player's previous turn: two entries back, or one when the game
+        // ended on that player's own move (two would leave the computer to play).
         if (MoveCount < 2) return;
-        GoToEntry(MoveCount - 2);
+        const bool endedByHuman =
+            GameType == kHumanVsComputer && Finished(GameStatus) &&
+            Players[static_cast<size_t>(History[static_cast<size_t>(MoveCount)].Side & 1)].Kind !=
+                TPlayerRec::Computer;
+        ResumeAt(MoveCount - (endedByHuman ? 1 : 2));
     } else if (GameType == kHumanVsHuman) {
-        GoToEntry(MoveCount - 1);
+        ResumeAt(MoveCount - 1);
     } else {
         return;
     }
@@ -55,15 +97,24 @@ void TPlateau::Undo() {
 void TPlateau::Redo() {
     InvalidClicks = 0;
     if (!KeepHistory) return;
+    const auto recorded = [this](int index) {
+        return index >= 0 && index < static_cast<int>(History.size()) &&
+               !History[static_cast<size_t>(index)].Empty();
+    };
     int target;
-    if (GameType == kHumanVsComputer || GameType == kNetworkServer)
+    if (GameType == kHumanVsComputer || GameType == kNetworkServer) {
         target = MoveCount + 2;
-    else if (GameType == kHumanVsHuman)
+        // The mirror of Undo: a game that ended one move on is redone to its end.
+        if (!recorded(target) && recorded(MoveCount + 1) &&
+            Finished(History[static_cast<size_t>(MoveCount) + 1].Status))
+            target = MoveCount + 1;
+    } else if (GameType == kHumanVsHuman) {
         target = MoveCount + 1;
-    else
+    } else {
         return;
-    if (target < static_cast<int>(History.size()) && !History[static_cast<size_t>(target)].Empty()) {
-        GoToEntry(target);
+    }
+    if (recorded(target)) {
+        ResumeAt(target);
         if (Owner) Owner->RefreshView();
     }
 }
@@ -119,9 +170,9 @@ void TPlateau::ClockTick() {
 
 std::string TPlateau::GameScript() const {
     constexpr size_t kColumn = 49;
-    std::string script = std::string(texts::kWhite) + texts::kColourSeparator + Players[kWhite].Name +
-                         "\r\n" + texts::kBlack + texts::kColourSeparator + Players[kBlack].Name +
-                         "\r\n\r\n";
+    std::string script = std::string(texts::kWhite) + texts::kColourSeparator +
+                         Players[kWhite].Name + "\r\n" + texts::kBlack + texts::kColourSeparator +
+                         Players[kBlack].Name + "\r\n\r\n";
     std::string line;
     bool whitePending = false;
     const int entries = RecordedEntries();

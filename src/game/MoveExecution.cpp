@@ -40,9 +40,12 @@ bool TPlateau::ExecuteMove(int side, TMove move) {
         entry.Side = SideToMove;
         entry.Move = move;
         entry.Tick = static_cast<int32_t>(now);
-        const int32_t earlier = MoveCount > 2 ? History[static_cast<size_t>(MoveCount) - 2].ElapsedMs : 0;
-        entry.ElapsedMs = earlier + static_cast<int32_t>(
-                                        now - static_cast<uint32_t>(History[static_cast<size_t>(MoveCount) - 1].Tick));
+        const int32_t earlier =
+            MoveCount > 2 ? History[static_cast<size_t>(MoveCount) - 2].ElapsedMs : 0;
+        entry.ElapsedMs =
+            earlier +
+            static_cast<int32_t>(
+                now - static_cast<uint32_t>(History[static_cast<size_t>(MoveCount) - 1].Tick));
         entry.ReserveWhite = engine.LiveReserve[kWhite];
         entry.ReserveBlack = engine.LiveReserve[kBlack];
         if (Model.DiceRule == 1)
@@ -60,10 +63,7 @@ bool TPlateau::ExecuteMove(int side, TMove move) {
 
     if (loser == kUndecided) {
         SideToMove = static_cast<int8_t>(1 - SideToMove);
-        if (engine.LiveReserve[SideToMove] <= 0)
-            ClickState = kClickSelect;
-        else
-            ClickState = Model.DiceRule == 1 ? kClickRollDice : kClickDestination;
+        ClickState = TurnClickState();
         if (!ReplayMode) {
             switch (GameType) {
             case kNoGame:
@@ -174,7 +174,8 @@ bool TPlateau::IsRepetitionDraw() const {
     while (Settled(History[static_cast<size_t>(e)]) && count < 2 && e > 1 && stoppedAt > opening) {
         int i = e - 1;
         for (; Settled(History[static_cast<size_t>(i)]) && count < 3 && i > 0 && i > opening; --i)
-            if (History[static_cast<size_t>(i)].Position == History[static_cast<size_t>(e)].Position)
+            if (History[static_cast<size_t>(i)].Position ==
+                History[static_cast<size_t>(e)].Position)
                 ++count;
         stoppedAt = i;
         if (count >= 2) return true;
@@ -204,13 +205,18 @@ void TPlateau::OfferDraw() {
     } else if (QuietMoves >= 40 || !humanPlays) {
         accepted = true;
     } else {
-        const int32_t value = engine.EvaluatePosition(computer, engine.LiveBoard, 1, {-2, -2, -2},
-                                                      engine.LiveReserve[kBlack],
-                                                      engine.LiveReserve[kWhite]);
+        const int32_t value =
+            engine.EvaluatePosition(computer, engine.LiveBoard, 1, {-2, -2, -2},
+                                    engine.LiveReserve[kBlack], engine.LiveReserve[kWhite]);
         accepted = QuietMoves >= 10 ? value < 50 : value <= 5;
     }
     if (Owner) Owner->Inform(accepted ? texts::kDrawAccepted : texts::kDrawRefused, 100);
-    if (accepted) GameStatus = kDraw;
+    if (accepted) {
+        GameStatus = kDraw;
+        // The entry keeps the end, so that going back and forth comes back to it.
+        if (KeepHistory && !ReplayMode && MoveCount < static_cast<int>(History.size()))
+            History[static_cast<size_t>(MoveCount)].Status = kDraw;
+    }
 }
 
 } // namespace vantorel

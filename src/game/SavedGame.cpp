@@ -22,7 +22,9 @@ double NowAsDays() {
     return 25569.0 + days; // 1970-01-01 is day 25569
 }
 
-int8_t LowByte(int32_t value) { return static_cast<int8_t>(value & 0xFF); }
+int8_t LowByte(int32_t value) {
+    return static_cast<int8_t>(value & 0xFF);
+}
 
 // Everything a file holds, read and checked before the live game is touched.
 struct TLoaded {
@@ -60,9 +62,12 @@ void CheckEntry(const THistoryEntry& entry, const Tmodele& model) {
     if (entry.Position.size() != static_cast<size_t>(model.PointCount())) fail();
     int onBoard[2] = {0, 0};
     for (char c : entry.Position) {
-        if (c == 'B') ++onBoard[0];
-        else if (c == 'N') ++onBoard[1];
-        else if (c != 'L') fail();
+        if (c == 'B')
+            ++onBoard[0];
+        else if (c == 'N')
+            ++onBoard[1];
+        else if (c != 'L')
+            fail();
     }
     const int reserve[2] = {entry.ReserveWhite, entry.ReserveBlack};
     for (int side = 0; side < 2; ++side)
@@ -155,7 +160,8 @@ void TPlateau::LoadGame(std::istream& stream) {
     }
     r.ReadListBegin();
     while (!r.EndOfList()) {
-        if (in.Entries.size() >= static_cast<size_t>(kMaxHistoryEntries)) throw StreamError::Format();
+        if (in.Entries.size() >= static_cast<size_t>(kMaxHistoryEntries))
+            throw StreamError::Format();
         THistoryEntry e;
         r.ReadInteger(); // the stored index; entries are taken in file order
         e.Position = r.ReadString();
@@ -214,7 +220,8 @@ void TPlateau::LoadGame(std::istream& stream) {
         Highlight = in.Highlight;
     }
     Title = in.Title;
-    KeyboardCursor = in.KeyboardCursor >= -1 && in.KeyboardCursor < Model.PointCount() ? in.KeyboardCursor : -1;
+    KeyboardCursor =
+        in.KeyboardCursor >= -1 && in.KeyboardCursor < Model.PointCount() ? in.KeyboardCursor : -1;
     Dice = in.Dice;
     History = std::move(in.Entries);
     History.resize(History.size() + kHistoryGrowth);
@@ -224,6 +231,10 @@ void TPlateau::LoadGame(std::istream& stream) {
         Players[side].Level = level;
     }
     GoToEntry(MoveCount);
+    // Mended: the click state of the file was replaced by the placing one whatever the
+    // position; it now fits the turn of the side to move, and a finished game stays over.
+    ClickState = TurnClickState();
+    RestoreLoser();
 }
 
 } // namespace vantorel

@@ -134,6 +134,10 @@ std::optional<Tmodele> TFileModele::Find(int32_t kind, uint16_t day, uint16_t mo
     return found;
 }
 
+std::string TFileModele::Damage() const {
+    return ReadLibrary(path_, [](Tmodele&&) { return true; });
+}
+
 std::vector<Tmodele> TFileModele::ReadAll(std::string* problem) const {
     std::vector<Tmodele> variants;
     const std::string failure = ReadLibrary(path_, [&](Tmodele&& variant) {
@@ -147,10 +151,13 @@ std::vector<Tmodele> TFileModele::ReadAll(std::string* problem) const {
 // Mended against the plain way of deleting the library and writing it again from the backup:
 // a backup that cannot be made now stops the removal with the library untouched, and the
 // kept records go to a temporary file that replaces the library only once all of them were
-// written, so a full disk or a lost write never costs a variant.
+// written, so a full disk or a lost write never costs a variant. A damaged library is not
+// rewritten at all: every record after the damage would be lost with it.
 std::string TFileModele::Delete(int32_t kind, uint16_t day, uint16_t month, uint16_t year) {
     std::error_code ec;
     if (!fs::is_regular_file(path_, ec)) return OpenFailure(path_);
+    // Checked before the backup, which could otherwise push a good old copy out.
+    if (std::string damage = Damage(); !damage.empty()) return damage;
 
     const fs::path backup = ChooseBackup(path_.parent_path());
     fs::remove(backup, ec);
@@ -167,9 +174,7 @@ std::string TFileModele::Delete(int32_t kind, uint16_t day, uint16_t month, uint
         if (!out) return OpenFailure(temporary);
         bool written = true;
         std::string damage;
-        // A damaged record ends the copy as it ends every reading: the variants before it
-        // stay, and the whole old file is in the backup.
-        ReadRecords(
+        const ReadEnd end = ReadRecords(
             in,
             [&](Tmodele&& variant) {
                 if (SameIdentity(variant, kind, day, month, year)) return true;
@@ -182,6 +187,11 @@ std::string TFileModele::Delete(int32_t kind, uint16_t day, uint16_t month, uint
             },
             damage);
         out.close();
+        // Damage found only now (the file changed under us) leaves the library as it is.
+        if (end == ReadEnd::Damaged) {
+            fs::remove(temporary, ec);
+            return ErrorMessage(4, Utf8(path_) + " : " + damage);
+        }
         if (!written || out.fail()) {
             fs::remove(temporary, ec);
             return OpenFailure(temporary);
@@ -197,8 +207,10 @@ std::string TFileModele::Delete(int32_t kind, uint16_t day, uint16_t month, uint
 }
 
 // Mended: a write that fails half-way cuts the library back to its old length, so no
-// partial record is left at its end to hide every variant appended after it.
+// partial record is left at its end to hide every variant appended after it; and nothing is
+// added behind a damaged record, where no reader would ever find it.
 std::string TFileModele::Append(const Tmodele& variant) {
+    if (std::string damage = Damage(); !damage.empty()) return damage;
     std::error_code ec;
     std::optional<std::uintmax_t> before;
     if (fs::exists(path_, ec)) {

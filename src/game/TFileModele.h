@@ -49,12 +49,18 @@ public:
     // Every variant up to the first record that cannot be read.
     std::vector<Tmodele> ReadAll(std::string* problem = nullptr) const;
 
+    // The open-file message when the library exists but cannot be read to its end, empty
+    // when it reads whole or is missing.
+    std::string Damage() const;
+
     // Removes every variant with that identity, after copying the library to a backup.
-    // Returns the open-file message on failure, empty on success; a failure changes nothing.
+    // Returns the open-file message on failure, empty on success; a failure, a damaged
+    // library included, changes nothing.
     std::string Delete(int32_t kind, uint16_t day, uint16_t month, uint16_t year);
 
     // Adds the variant at the end, creating the library when needed. Returns the open-file
-    // message on failure, empty on success; a failed write leaves the library as it was.
+    // message on failure, empty on success; a failed write or a damaged library leaves the
+    // library as it was.
     std::string Append(const Tmodele& variant);
 
     // "Van001.tev" .. "Van009.tev" in `folder`: the first name not in use, or else the

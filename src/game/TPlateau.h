@@ -197,7 +197,16 @@ private:
     void MarkOnly(int point, char mark);
     TPieceRec* RecordOn(int side, int point);
     TPieceRec* HighestReserveRecord(int side);
-    int8_t InitialClickState() const { return Model.DiceRule == 1 ? kClickRollDice : kClickDestination; }
+    int8_t InitialClickState() const {
+        return Model.DiceRule == 1 ? kClickRollDice : kClickDestination;
+    }
+    // What the first click of the side to move's turn means: select a piece once its reserve
+    // is empty, else place (after the dice when the variant has them).
+    int8_t TurnClickState() const;
+    // After a history move or a load: the engine's loser agrees with the game status.
+    void RestoreLoser();
+    // Undo and Redo: play goes on from the entry shown.
+    void ResumeAt(int index);
     void ClickDestination(int point, int colour, int pieceIndex);
 
     Clock clock_;

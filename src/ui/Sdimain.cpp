@@ -2,6 +2,7 @@
 
 #include "Session.h"
 #include "SettingsFile.h"
+#include "THeldClock.h"
 
 #include "game/TFileModele.h"
 
@@ -194,10 +195,9 @@ void TMainWindow::BuildStatusBar() {
 }
 
 bool TMainWindow::ShowMessage(TMessageKind kind, const QString& text) {
-    if (parts_.MessageBox) return parts_.MessageBox(kind, text);
     // The game must not move on under a box: the clock waits for the answer.
-    const bool ticking = Horloge.isActive();
-    Horloge.stop();
+    const THeldClock held(Horloge);
+    if (parts_.MessageBox) return parts_.MessageBox(kind, text);
     bool yes = false;
     const QString title = QStringLiteral("Vantorel");
     switch (kind) {
@@ -214,7 +214,6 @@ bool TMainWindow::ShowMessage(TMessageKind kind, const QString& text) {
         break;
     }
     }
-    if (ticking) Horloge.start();
     return yes;
 }
 

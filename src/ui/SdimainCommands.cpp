@@ -3,6 +3,8 @@
 // levels, the keys of the board and the what's-this help mode.
 #include "Sdimain.h"
 
+#include "THeldClock.h"
+
 #include "engine/Random.h"
 
 #include <QAction>
@@ -365,6 +367,8 @@ bool TMainWindow::ConfirmAbandon() {
                              .arg(QString::fromStdString(Game->Players[kWhite].Name),
                                   QString::fromStdString(Game->Players[kBlack].Name));
     TAbandonAnswer answer = TAbandonAnswer::Cancel;
+    // No move under the question, nor under the save that "No" asks for.
+    const THeldClock held(Horloge);
     if (parts_.AskAbandon) {
         answer = parts_.AskAbandon(text);
     } else {
@@ -391,6 +395,7 @@ bool TMainWindow::ConfirmAbandon() {
 }
 
 QString TMainWindow::AskFileName(bool save, const QString& suggested) {
+    const THeldClock held(Horloge);
     if (parts_.FileDialog) return parts_.FileDialog(save, suggested);
     QFileDialog dialog(this, save ? tr("Enregistrer sous") : tr("Ouvrir"), QDir::currentPath(),
                        save ? tr("Fichier Vantorel (*.Vtl)") : tr("Fichiers Vantorel (*.Vtl)"));

@@ -4,6 +4,7 @@
 
 #include "Connexion.h"
 #include "Session.h"
+#include "THeldClock.h"
 #include "TSongChoice.h"
 
 #include "engine/Random.h"
@@ -212,25 +213,31 @@ void TMainWindow::StartNewGame(int gameType) {
     EndDiceRoll();
     if (!ConfirmAbandon()) return;
     if (CurrentView) CurrentView->StopAnimation();
-    // A replay in progress ends with the game it shows.
-    if (InReplay()) Game->EndReplay();
-    Game->NewGame();
-    if (CurrentView) CurrentView->Refresh();
+    // Mended: the game is reset only once the dialog is confirmed, so that Cancel changes
+    // nothing, a finished game included; meanwhile the clock holds the old game still.
+    const THeldClock held(Horloge);
     const uint8_t savedWait = CvcWaitForUser;
     const int8_t savedType = Game->GameType;
     CvcWaitForUser = 255;
     Game->GameType = static_cast<int8_t>(gameType % 10);
-    Game->GameStatus = kWaiting;
 
+    bool accepted = false;
     bool computersChosen = false;
     try {
         TFConnexion dialog(this, *Game, PlayerNames, gameType, ReadRecentAddresses(SettingsPath),
                            QSysInfo::machineHostName());
         dialog.ShowContextPopup = [this](int context) { Help->ShowContextPopup(context); };
         dialog.ShowTopic = [this](const QString& keyword) { Help->ShowTopic(keyword); };
-        const bool accepted = parts_.RunNewGameDialog ? parts_.RunNewGameDialog(dialog)
-                                                      : dialog.exec() == QDialog::Accepted;
+        accepted = parts_.RunNewGameDialog ? parts_.RunNewGameDialog(dialog)
+                                           : dialog.exec() == QDialog::Accepted;
         if (accepted) {
+            // The dialog wrote the players, the type and the side its dice chose.
+            const int first = Game->SideToMove;
+            // A replay in progress ends with the game it shows.
+            if (InReplay()) Game->EndReplay();
+            Game->NewGame();
+            SetFirstSide(first);
+            if (CurrentView) CurrentView->Refresh();
             if (dialog.ComputerLevel >= 0)
                 OptionsRecord[TOptions::ComputerLevel] = dialog.ComputerLevel;
             switch (Game->GameType) {
@@ -266,8 +273,8 @@ void TMainWindow::StartNewGame(int gameType) {
         Assistant->ReportError(2, error.what());
     }
     RefreshOpponentMenu();
-    // Two computers keep the levels chosen for each of them.
-    RefreshLevelMenu(!computersChosen);
+    // Two computers keep the levels chosen for each of them; a cancelled dialog keeps all.
+    RefreshLevelMenu(accepted && !computersChosen);
     RefreshStopButton();
     RefreshCommandStates();
     RefreshStatus();

@@ -205,20 +205,20 @@ TEST(RulesCapture, NoProtectingMillsWhileTheOpponentStillPlaces) {
     }
 }
 
-// Guards against CaptureKind and the generator using the same third-phase test: the
-// first looks at the victim's count, the second at the mover's phase.
-TEST(RulesCapture, CaptureRuleThreeTestsDiffer) {
+// Guards CaptureKind against its old third-phase test under capture rule 3: it looked at
+// the victim's count where the generator looks at the mover's phase, so clicks could not
+// complete the moves the computer plays. Both now follow the mover's phase.
+TEST(RulesCapture, CaptureRuleThreeFollowsTheMoversPhase) {
     const struct {
         std::vector<int> white;
         std::vector<int> black;
         std::vector<int8_t> captures;
         char kind;
     } cases[] = {
-        // Mover with 5, opponent down to 3 in a mill: CaptureKind offers any piece, the
-        // generator does not.
-        {{0, 1, 3, 20, 22}, {8, 9, 10}, {kNoCapture}, 'M'},
-        // Mover in its third phase, opponent with 6 in mills: the reverse.
-        {{0, 1, 3}, {8, 9, 10, 16, 17, 18}, {8, 9, 10, 16, 17, 18}, '0'},
+        // Mover with 5, opponent down to 3 in a mill: nothing to take.
+        {{0, 1, 3, 20, 22}, {8, 9, 10}, {kNoCapture}, '0'},
+        // Mover in its third phase, opponent with 6 in mills: any piece.
+        {{0, 1, 3}, {8, 9, 10, 16, 17, 18}, {8, 9, 10, 16, 17, 18}, 'M'},
     };
     for (const auto& c : cases) {
         Game g{Variant(1, 0, 3, 1)};

@@ -234,16 +234,53 @@ TEST_F(FileModele, DeleteRemovesEveryCopyAndOnlyThose) {
     EXPECT_EQ(settings.writes.back(), library) << "a write must remember the library's path";
 }
 
-// Guards the damaged-library removal: the variants before the damage stay, the whole old file
-// survives in the backup.
-TEST_F(FileModele, DeleteOnADamagedLibraryKeepsTheFront) {
-    std::string broken = Record(Variant(73));
-    broken[0] = 0x07;
-    const std::string bytes = Records({71, 72}) + broken + Records({74});
-    TFileModele file = Open(bytes);
-    EXPECT_EQ(file.Delete(72, 12, 5, 2004), "");
-    EXPECT_EQ(Kinds(file.ReadAll()), std::vector<int32_t>{71});
-    EXPECT_EQ(ReadBytes(folder / "Van001.tev"), bytes);
+// Guards the mended writes on a damaged library: removing the first variant used to leave an
+// empty file, removing one after the damage dropped every record behind it, and adding put
+// the new variant where no reader finds it, all reported as success. Now each one reports the
+// damage and leaves the library, its backups and the remembered path as they were.
+TEST_F(FileModele, DamagedLibraryIsNeverRewritten) {
+    std::string wrongTag = Record(Variant(73));
+    wrongTag[0] = 0x07;
+    const std::string cut = Record(Variant(75)).substr(0, 30);
+    const std::string wrongTagLibrary = Records({71, 72}) + wrongTag + Records({74});
+    const std::string cutLibrary = Records({71, 72, 74}) + cut;
+    struct Case {
+        const char* what;
+        const std::string& bytes;
+        char action; // R remove, A add
+        int32_t kind;
+    } cases[] = {
+        {"removing the first", wrongTagLibrary, 'R', 71},
+        {"removing one before the damage", wrongTagLibrary, 'R', 72},
+        {"removing one after the damage", wrongTagLibrary, 'R', 74},
+        {"removing one absent", wrongTagLibrary, 'R', 99},
+        {"adding", wrongTagLibrary, 'A', 76},
+        {"removing the first, cut at the end", cutLibrary, 'R', 71},
+        {"adding, cut at the end", cutLibrary, 'A', 76},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (int n = 1; n <= 9; ++n)
+            fs::remove(folder / TFileModele::BackupName(n));
+        settings.writes.clear();
+        TFileModele file = Open(c.bytes);
+        const std::string error =
+            c.action == 'R' ? file.Delete(c.kind, 12, 5, 2004) : file.Append(Variant(c.kind));
+        EXPECT_TRUE(IsOpenFailure(error)) << error;
+        EXPECT_NE(error.find(library.filename().string()), std::string::npos) << error;
+        EXPECT_EQ(error, file.Damage()) << "the message is the reader's own";
+        EXPECT_EQ(ReadBytes(library), c.bytes);
+        EXPECT_FALSE(fs::exists(folder / "Van001.tev")) << "a backup pushes an old one out";
+        EXPECT_FALSE(fs::exists(file.TemporaryPath()));
+        EXPECT_TRUE(settings.writes.empty());
+    }
+    // A sound library still takes both, with its backup.
+    TFileModele sound = Open(Records({71, 72}));
+    EXPECT_EQ(sound.Damage(), "");
+    EXPECT_EQ(sound.Delete(71, 12, 5, 2004), "");
+    EXPECT_EQ(sound.Append(Variant(73)), "");
+    EXPECT_EQ(Kinds(sound.ReadAll()), (std::vector<int32_t>{72, 73}));
+    EXPECT_EQ(ReadBytes(folder / "Van001.tev"), Records({71, 72}));
 }
 
 // Guards the choice of backup name: a free name first, else the oldest copy.

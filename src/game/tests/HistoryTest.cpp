@@ -119,6 +119,90 @@ TEST(History, MoveAfterGoingBackCutsOffTheRest) {
     EXPECT_EQ(t.game->MoveCount, 7);
 }
 
+namespace {
+
+// Eleven moves on four pieces a side: the side that begins closes 0-1-2 taking 8, moves 2 ->
+// 3, and after the other side's jump 11 -> 20 closes the mill again with 3 -> 2 taking 9:
+// two pieces left, the side that began has won.
+const std::vector<int> kWinningGame = {0, 8, 1, 9, 2, 8, 10, 5, 11, 2, 3, 11, 20, 3, 2, 9};
+
+// A finished game of `type` that `first` began; against the computer the human plays
+// `human`.
+void PlayToTheEnd(TestGame& t, int type, int first, int human) {
+    t.game->Model.PiecesPerSide[0] = t.game->Model.PiecesPerSide[1] = 4;
+    t.game->GameType = static_cast<int8_t>(type);
+    t.game->NewGame();
+    t.game->LastMover = 1 - first;
+    t.game->SideToMove = static_cast<int8_t>(first);
+    t.game->Engine->SideToMove = static_cast<uint8_t>(first);
+    t.game->History[0].Side = static_cast<int8_t>(1 - first);
+    t.game->Players[static_cast<size_t>(human)].Kind = TPlayerRec::Human;
+    t.game->Players[static_cast<size_t>(1 - human)].Kind =
+        type == kHumanVsComputer ? TPlayerRec::Computer : TPlayerRec::Human;
+    ASSERT_TRUE(t.Play(kWinningGame).empty());
+    ASSERT_EQ(t.game->MoveCount, 11);
+    ASSERT_EQ(t.game->GameStatus, first == kWhite ? kWhiteWon : kBlackWon);
+}
+
+} // namespace
+
+// Guards history moves after the end of a game: undo used to keep the final status and the
+// engine's loser, so every move was refused ("Erreur 5"). The entry shown is live again:
+// status, loser, side and click state as it says, and a move is accepted; redoing to the last
+// entry is the end again. Against the computer, undo after the human's own winning move goes
+// back one entry to the human's turn, and redo comes back to the end.
+TEST(History, UndoAndRedoAroundTheEndOfAGame) {
+    struct Case {
+        int type, first, human;
+        const char* commands;
+        int shown;
+        int8_t status;
+        const char* fault;
+    };
+    const Case cases[] = {
+        {kHumanVsHuman, kWhite, kWhite, "U", 10, kHumanToAct, "undo between people"},
+        {kHumanVsHuman, kBlack, kWhite, "UU", 9, kHumanToAct, "two undos between people"},
+        {kHumanVsHuman, kWhite, kWhite, "UR", 11, kWhiteWon, "redo to the end between people"},
+        {kHumanVsComputer, kWhite, kWhite, "U", 10, kHumanToAct,
+         "undo after the human's winning move"},
+        {kHumanVsComputer, kWhite, kWhite, "UU", 8, kHumanToAct, "undo again to the human"},
+        {kHumanVsComputer, kWhite, kWhite, "UR", 11, kWhiteWon,
+         "redo to the end of the human's win"},
+        {kHumanVsComputer, kBlack, kWhite, "U", 9, kHumanToAct,
+         "undo after the computer's winning move"},
+        {kHumanVsComputer, kBlack, kWhite, "UR", 11, kBlackWon,
+         "redo to the end of the computer's win"},
+        {kHumanVsComputer, kBlack, kBlack, "U", 10, kHumanToAct,
+         "undo after the winning move of a human playing black"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fault);
+        TestGame t(1, c.first, c.type);
+        PlayToTheEnd(t, c.type, c.first, c.human);
+        if (HasFatalFailure()) return;
+        for (const char* command = c.commands; *command; ++command)
+            *command == 'U' ? t.game->Undo() : t.game->Redo();
+        ExpectShowing(t, c.shown);
+        EXPECT_EQ(t.game->GameStatus, c.status);
+        const bool over = c.status >= kWhiteWon;
+        EXPECT_EQ(t.Engine().Loser, over ? 1 - c.first : kUndecided);
+        // Every position of the game after move 8 is in the moving phase.
+        EXPECT_EQ(t.game->ClickState, kClickSelect);
+        if (over) continue;
+
+        // The side to move plays on with clicks.
+        Tsuivants moves;
+        t.Engine().LegalMoves(t.game->SideToMove, t.Engine().LiveBoard, moves);
+        ASSERT_FALSE(moves.empty());
+        const TMove m = moves[0];
+        std::vector<int> clicks = {m.From, m.To};
+        if (m.Capture >= 0) clicks.push_back(m.Capture);
+        EXPECT_TRUE(t.Play(clicks).empty());
+        EXPECT_EQ(t.game->MoveCount, c.shown + 1);
+        EXPECT_EQ(t.game->History[static_cast<size_t>(c.shown) + 1].Move, m);
+    }
+}
+
 // Guards the thinking times: the clock starts with the first move, and each side's time
 // adds up over its own moves only.
 TEST(History, ElapsedTimeAddsUpPerSide) {

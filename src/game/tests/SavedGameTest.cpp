@@ -71,6 +71,55 @@ TEST(SavedGame, DamagedFileLeavesTheGameUntouched) {
     EXPECT_EQ(target.game->Model.Kind, 1);
 }
 
+// Guards the click state of an opened game: it used to be the placing one whatever the
+// position, so a game reopened in the moving phase refused its first four clicks. It now fits
+// the side to move's turn, and a finished game stays over.
+TEST(SavedGame, OpenedGameClicksFitThePosition) {
+    // Four pieces a side; after move 8 everything is placed, 3 -> 2 x 9 ends the game.
+    const std::vector<int> game = {0, 8, 1, 9, 2, 8, 10, 5, 11, 2, 3, 11, 20, 3, 2, 9};
+    struct Case {
+        const char* fault;
+        size_t clicks;
+        int dice;
+        int8_t clickState;
+        std::vector<int> next; // clicks that must be accepted after opening
+    } cases[] = {
+        {"placing", 4, 0, kClickDestination, {12}},
+        {"moving: a placement was asked for", 9, 0, kClickSelect, {2, 3}},
+        {"moving, saved with a piece selected", 12, 0, kClickSelect, {11, 20}},
+        {"placing after the dice: the roll was skipped", 0, 1, kClickRollDice, {}},
+        {"finished", game.size(), 0, kClickSelect, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fault);
+        TestGame source(1);
+        source.game->Model.PiecesPerSide[0] = source.game->Model.PiecesPerSide[1] = 4;
+        source.game->Model.DiceRule = c.dice;
+        source.game->NewGame();
+        source.game->SideToMove = kWhite;
+        source.game->Engine->SideToMove = kWhite;
+        source.game->LastMover = kBlack;
+        source.game->History[0].Side = kBlack;
+        ASSERT_TRUE(
+            source.Play({game.begin(), game.begin() + static_cast<long>(c.clicks)}).empty());
+        TestGame target(0);
+        std::istringstream in(Saved(*source.game), std::ios::binary);
+        target.game->LoadGame(in);
+        EXPECT_EQ(target.game->ClickState, c.clickState);
+        EXPECT_EQ(target.game->GameStatus, source.game->GameStatus);
+        EXPECT_EQ(target.Engine().Loser, source.Engine().Loser);
+        const int moves = target.game->MoveCount;
+        if (!c.next.empty()) {
+            EXPECT_TRUE(target.Play(c.next).empty());
+            EXPECT_EQ(target.game->MoveCount, moves + 1);
+        }
+        if (target.game->GameStatus >= kWhiteWon) {
+            EXPECT_FALSE(target.Play({10, 11}).empty()) << "a finished game took a move";
+            EXPECT_EQ(target.game->MoveCount, moves);
+        }
+    }
+}
+
 // Guards the checksum: a variant altered in the file is refused with an empty message.
 TEST(SavedGame, AlteredVariantIsRefused) {
     TestGame source(1);

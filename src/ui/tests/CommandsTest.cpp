@@ -3,9 +3,11 @@
 #include "UiTestSupport.h"
 
 #include "ui/Connexion.h"
+#include "ui/TDie.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QEventLoop>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -13,14 +15,17 @@
 #include <QMenuBar>
 #include <QSlider>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 
 using namespace vantorel;
+using vantorel::testing::Board;
 using vantorel::testing::WindowFixture;
 
 namespace {
@@ -331,7 +336,8 @@ TEST(Replay, FromStartToEndAndBack) {
 }
 
 // Guards the question before a game in progress is dropped: Cancel keeps it, No saves it
-// first, and a save that does not happen keeps it too.
+// first, and a save that does not happen keeps it too; the new game starts once the dialog
+// is confirmed.
 TEST(Commands, NewGameAsksBeforeDroppingAGame) {
     WindowFixture f;
     f.EndIntro();
@@ -351,6 +357,10 @@ TEST(Commands, NewGameAsksBeforeDroppingAGame) {
 
     const QString path = f.folder.filePath(QStringLiteral("avant.Vtl"));
     f.fileToChoose = path;
+    f.newGameDialog = [](TFConnexion& dialog) {
+        dialog.Btn_okClick();
+        return true;
+    };
     f.window->NouveauJeu->trigger();
     EXPECT_TRUE(QFile::exists(path));
     EXPECT_EQ(f.Game().MoveCount, 0);
@@ -387,6 +397,130 @@ TEST(Commands, NewGameDialogResults) {
     EXPECT_EQ(f.Game().GameType, kComputerVsComputer);
     EXPECT_EQ(f.Game().GameStatus, kWaiting);
     EXPECT_EQ(f.Game().MoveCount, 0);
+}
+
+} // namespace
+
+namespace {
+
+// Guards the cancelled new-game dialog: the game used to be reset before the dialog opened,
+// so Cancel wiped a finished game (which asks no question). Cancel now changes nothing; OK
+// starts the new game with the side the dialog's dice chose, in the engine and the history
+// too.
+TEST(Commands, CancelledNewGameChangesNothing) {
+    WindowFixture f;
+    f.StartNineMensMorris(kWhite);
+    // White closes 0-1-2 with 3 -> 2 and takes black down to two pieces.
+    f.SetPosition(Board({0, 1, 3}, {12, 13, 20}), 0, 0, kWhite);
+    f.Game().GameStatus = kHumanToAct;
+    for (int point : {3, 2, 12})
+        f.Game().Click(point);
+    ASSERT_EQ(f.Game().GameStatus, kWhiteWon);
+    const std::string board = f.Game().Engine->LiveBoard;
+    const auto players = f.Game().Players;
+
+    for (const int type : {kHumanVsComputer + 10, int{kHumanVsHuman}, int{kComputerVsComputer}}) {
+        SCOPED_TRACE(type);
+        f.newGameDialog = [](TFConnexion&) { return false; };
+        f.window->StartNewGame(type);
+        EXPECT_TRUE(f.abandonQuestions.empty()) << "a finished game asks nothing";
+        EXPECT_EQ(f.Game().MoveCount, 1);
+        EXPECT_EQ(f.Game().GameStatus, kWhiteWon);
+        EXPECT_EQ(f.Game().GameType, kHumanVsComputer);
+        EXPECT_EQ(f.Game().Engine->LiveBoard, board);
+        EXPECT_EQ(f.Game().RecordedEntries(), 2);
+        for (int side : {kWhite, kBlack}) {
+            EXPECT_EQ(f.Game().Players[side].Name, players[side].Name);
+            EXPECT_EQ(f.Game().Players[side].Level, players[side].Level);
+        }
+    }
+
+    for (int die : {1, 6}) {
+        f.newGameDialog = [die](TFConnexion& dialog) {
+            dialog.RxDice_hvc_b->StopOn(die);
+            dialog.RxDice_hvc_n->StopOn(7 - die);
+            dialog.Btn_okClick();
+            return true;
+        };
+        f.window->StartNewGame(kHumanVsHuman);
+        const int first = die == 6 ? kWhite : kBlack;
+        EXPECT_EQ(f.Game().MoveCount, 0);
+        EXPECT_EQ(f.Game().GameType, kHumanVsHuman);
+        EXPECT_EQ(f.Game().SideToMove, first);
+        EXPECT_EQ(f.Game().Engine->SideToMove, first);
+        EXPECT_EQ(f.Game().History[0].Side, 1 - first);
+        EXPECT_TRUE(f.Game().InvariantProblem().empty()) << f.Game().InvariantProblem();
+    }
+}
+
+// Runs the event loop for `ms` milliseconds: whatever the clock would do meanwhile, it does.
+void Spin(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// Guards the clock under every question and dialog: the program's own message path held it,
+// but the abandon question, the file dialog and the new-game dialog did not, so the computer
+// played under "Abandonner la partie en cours ?". Each one now holds the clock while it is
+// open, and the clock runs again after it.
+TEST(Commands, NoMoveUnderAQuestion) {
+    WindowFixture f;
+    f.StartNineMensMorris(kWhite);
+    f.Game().Click(0);
+    ASSERT_EQ(f.Game().GameStatus, kComputerToAct);
+    f.ViewIdle();
+
+    std::vector<bool> ticking;
+    std::vector<int> moves;
+    f.whileAsked = [&] {
+        ticking.push_back(f.window->Horloge.isActive());
+        Spin(350);
+        moves.push_back(f.Game().MoveCount);
+    };
+    struct Case {
+        const char* what;
+        std::function<void()> ask;
+    } cases[] = {
+        {"the abandon question",
+         [&] {
+             f.abandonAnswer = TAbandonAnswer::Cancel;
+             f.window->NouveauJeu->trigger();
+         }},
+        {"the new-game dialog",
+         [&] {
+             f.abandonAnswer = TAbandonAnswer::Yes;
+             f.newGameDialog = [&](TFConnexion&) {
+                 f.whileAsked();
+                 return false;
+             };
+             f.window->NouveauJeu->trigger();
+         }},
+        {"the file dialog", [&] { f.window->FileSaveAs1->trigger(); }},
+        {"the draw question", [&] { f.window->AskYesNo("Acceptez-vous le nul ?", 1000); }},
+        {"a message", [&] { f.window->Inform("Nul refusé", 100); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ticking.clear();
+        moves.clear();
+        f.window->Horloge.start();
+        c.ask();
+        ASSERT_FALSE(ticking.empty()) << "nothing was asked";
+        for (size_t k = 0; k < ticking.size(); ++k) {
+            EXPECT_FALSE(ticking[k]);
+            EXPECT_EQ(moves[k], 1) << "the computer played under the question";
+        }
+        EXPECT_TRUE(f.window->Horloge.isActive()) << "the clock did not go on";
+        f.window->Horloge.stop();
+    }
+
+    // With the clock running and nothing asked, the computer does play.
+    f.window->Horloge.start();
+    for (int k = 0; k < 50 && f.Game().MoveCount == 1; ++k)
+        Spin(100);
+    f.window->Horloge.stop();
+    EXPECT_EQ(f.Game().MoveCount, 2);
 }
 
 } // namespace

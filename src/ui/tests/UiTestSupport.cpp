@@ -26,14 +26,19 @@ WindowFixture::WindowFixture(const QString& homeFolder, TViewFactory factory)
     parts.SettingsPath = QDir(home).filePath(QStringLiteral("Vantorel.cfg"));
     parts.UserStorePath = QDir(home).filePath(QStringLiteral("utilisateur.conf"));
     parts.MessageBox = [this](TMessageKind, const QString& text) {
+        if (whileAsked) whileAsked();
         messages.push_back(text);
         return answerYes;
     };
     parts.AskAbandon = [this](const QString& text) {
+        if (whileAsked) whileAsked();
         abandonQuestions.push_back(text);
         return abandonAnswer;
     };
-    parts.FileDialog = [this](bool, const QString&) { return fileToChoose; };
+    parts.FileDialog = [this](bool, const QString&) {
+        if (whileAsked) whileAsked();
+        return fileToChoose;
+    };
     parts.RunNewGameDialog = [this](TFConnexion& dialog) {
         return newGameDialog ? newGameDialog(dialog) : false;
     };

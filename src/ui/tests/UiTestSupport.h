@@ -77,6 +77,8 @@ struct WindowFixture {
     std::vector<QString> abandonQuestions;
     QString fileToChoose;
     std::function<bool(TFConnexion&)> newGameDialog;
+    // Run by every fake box and file dialog while it is "open".
+    std::function<void()> whileAsked;
     QTemporaryDir folder;
     QString home;
     std::unique_ptr<TMainWindow> window;
