@@ -147,6 +147,12 @@ void TDrawing::RemoveLinksBetween(const Tplot* a, const Tplot* b) {
         if (links_[i] && links_[i]->Joins(a, b)) RemoveLink(static_cast<int>(i));
 }
 
+void TDrawing::SetTool(TTool tool) {
+    ToolMode = tool;
+    pending_ = nullptr;
+    rotationOrigin_.reset();
+}
+
 void TDrawing::SelectAll() {
     for (auto& p : points_)
         if (p && !p->Selected) SelectPoint(*p);

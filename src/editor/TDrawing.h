@@ -106,6 +106,9 @@ public:
     void MouseDown(TButton button, bool ctrl, int x, int y);
     void MouseMove(bool leftHeld, int x, int y);
 
+    // Changing tools drops a half-made link and a rotation in progress.
+    void SetTool(TTool tool);
+
     // The commands of the first tab.
     void SelectAll();
     void DeselectAll();
