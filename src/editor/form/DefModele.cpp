@@ -454,8 +454,11 @@ QWidget* TFModele::BuildFirstPage() {
     rules->addRow(tr("Des :"), CB_Des);
     for (QComboBox* box : {CB_sauts, CB_Prise, CB_Des}) {
         box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        box->setMinimumContentsLength(24);
+        box->setMinimumContentsLength(30);
         box->view()->setTextElideMode(Qt::ElideNone);
+        // The rule texts are long: the whole text stays readable in the hint.
+        connect(box, &QComboBox::currentTextChanged, box,
+                [box](const QString& text) { box->setToolTip(text); });
     }
     Memo_desc = new QPlainTextEdit(page);
     Memo_desc->setToolTip(tr("Description de la variante"));
