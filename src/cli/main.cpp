@@ -20,8 +20,8 @@ constexpr Command kCommands[] = {
     {"search", vantorel::cli::SearchCommand},     {"suggest", vantorel::cli::SuggestCommand},
     {"computer", vantorel::cli::ComputerCommand}, {"bench", vantorel::cli::BenchCommand},
     {"game", vantorel::cli::GameCommand},         {"vtl", vantorel::cli::VtlCommand},
-    {"state", vantorel::cli::StateCommand},
-    {"library", vantorel::cli::LibraryCommand},
+    {"state", vantorel::cli::StateCommand},       {"library", vantorel::cli::LibraryCommand},
+    {"mills", vantorel::cli::MillsCommand},
 };
 
 void PrintUsage() {
