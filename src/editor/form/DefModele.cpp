@@ -760,6 +760,8 @@ void TFModele::UnmodelereconnuClick() {
 }
 
 void TFModele::UnfichierClick() {
+    // Opening a file drops the board on screen as surely as a new one does.
+    if (!ConfirmDrop()) return;
     const QString path =
         parts_.FileDialog
             ? parts_.FileDialog(false, {})

@@ -108,6 +108,12 @@ TEST(EditorForm, TheUnsavedQuestionGuardsClosingAndNewBoards) {
     f.form->close();
     EXPECT_EQ(f.asked, 3);
     EXPECT_FALSE(f.form->isVisible());
+    // Opening a file over unsaved work asks too, and Cancel opens nothing.
+    f.Right(200, 200);
+    f.chosenFile = QStringLiteral("/nonexistent.Mdl");
+    f.form->Unfichier->trigger();
+    EXPECT_EQ(f.asked, 4);
+    EXPECT_EQ(f.form->Drawing.PointCount(), 1);
 }
 
 TEST(EditorForm, SavingAsAndOpeningFiles) {
