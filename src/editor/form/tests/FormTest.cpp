@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
 namespace vantorel::editor {
@@ -27,11 +28,38 @@ public:
         applied.push_back(model);
         return {};
     }
-    TFileModele* Library() override { return nullptr; }
+    TFileModele* Library() override { return library; }
     void ReportError(int code, const std::string&) override { errors.push_back(code); }
     void ShowHelp(const std::string&) override {}
     std::vector<Tmodele> applied;
     std::vector<int> errors;
+    TFileModele* library = nullptr;
+};
+
+class FixedPath : public TLibrarySettings {
+public:
+    explicit FixedPath(std::filesystem::path path) : path_(std::move(path)) {}
+    std::filesystem::path StoredPath() const override { return path_; }
+    void StorePath(const std::filesystem::path&) override {}
+
+private:
+    std::filesystem::path path_;
+};
+
+// Stands for the chooser: the library's last variant, or the board of `kind`.
+class LastOfLibrary : public TVariantChooser {
+public:
+    explicit LastOfLibrary(TFileModele& library) : library_(library) {}
+    std::optional<Tmodele> ChooseVariant(int purpose, QWidget*) override {
+        purposes.push_back(purpose);
+        std::vector<Tmodele> all = library_.ReadAll();
+        if (all.empty()) return Tmodele(1);
+        return all.back();
+    }
+    std::vector<int> purposes;
+
+private:
+    TFileModele& library_;
 };
 
 struct Form {
@@ -42,8 +70,9 @@ struct Form {
     bool overwrite = false;
     std::unique_ptr<TFModele> form;
 
-    Form() {
+    explicit Form(std::unique_ptr<TVariantChooser> chooser = nullptr) {
         TFModeleParts parts;
+        parts.Chooser = std::move(chooser);
         parts.AskUnsaved = [this](const QString&) {
             ++asked;
             const TUnsavedAnswer a = answers.empty() ? TUnsavedAnswer::Cancel : answers.front();
@@ -142,6 +171,42 @@ TEST(EditorForm, SavingAsAndOpeningFiles) {
     EXPECT_EQ(g.form->Drawing.PointCount(), 2);
     EXPECT_EQ(g.form->Enom->text(), QStringLiteral("Mon modèle"));
     EXPECT_FALSE(g.form->Drawing.Modified);
+}
+
+// A board made from a built-in one, registered twice, is one record of the library, and
+// opens again from it unchanged.
+TEST(EditorForm, RegisteringAndOpeningFromTheLibrary) {
+    QTemporaryDir dir;
+    FixedPath where(dir.filePath(QStringLiteral("Vantorel.tev")).toStdString());
+    TFileModele library(where, dir.path().toStdString());
+    auto chooser = std::make_unique<LastOfLibrary>(library);
+    LastOfLibrary& choices = *chooser;
+    Form f(std::move(chooser));
+    f.host.library = &library;
+    f.form->Creerapartirde->trigger(); // the library is empty: Nine Men's Morris
+    EXPECT_EQ(f.form->Drawing.PointCount(), 24);
+    EXPECT_EQ(f.form->Drawing.Kind, 777);
+    EXPECT_EQ(f.form->Enom->text(), QStringLiteral("Mon modèle"));
+    f.form->Nbpions->setValue(5);
+    f.form->Reconnaitre->trigger();
+    EXPECT_EQ(f.form->Drawing.StorageState, TStorage::Library);
+    EXPECT_FALSE(f.form->Drawing.Modified);
+    f.form->Nbpions->setValue(6);
+    f.form->Enregistrer->trigger(); // a library board is registered again
+    ASSERT_EQ(library.ReadAll().size(), 1u);
+    const Tmodele stored = library.ReadAll().front();
+    EXPECT_EQ(stored.PiecesPerSide[0], 6);
+
+    Form g(std::make_unique<LastOfLibrary>(library));
+    g.host.library = &library;
+    g.form->Unmodelereconnu->trigger();
+    EXPECT_EQ(g.form->Drawing.StorageState, TStorage::Library);
+    EXPECT_TRUE(g.form->Drawing.BuildModel().SameAs(stored));
+    EXPECT_EQ(g.form->Enom->text(), QStringLiteral("Mon modèle"));
+    g.form->Supprimerlemodele->trigger();
+    EXPECT_TRUE(library.ReadAll().empty());
+    EXPECT_TRUE(g.host.errors.empty());
+    EXPECT_EQ(choices.purposes, std::vector<int>{2});
 }
 
 } // namespace
