@@ -43,6 +43,12 @@ if [ -d "$work/fuzz_saved_game" ]; then
     "$cli" game --variant 1 --clicks "0 9 1 10 2 9" --save "$work/fuzz_saved_game/mill.vtl" >/dev/null
     "$cli" game --variant 0 --type 4 --seed 3 --save "$work/fuzz_saved_game/computers.vtl" >/dev/null
 fi
+if [ -d "$work/fuzz_editor_model" ]; then
+    for variant in 0 1; do
+        { cat "$work/seeds/variant$variant.Mdl"; printf '\001\002\003\064\100\007\010\010\011\200\200\006'; } \
+            >"$work/fuzz_editor_model/variant$variant-edit"
+    done
+fi
 if [ -d "$work/fuzz_library" ]; then
     cat "$work/seeds/variant0.Mdl" "$work/seeds/variant1.Mdl" >"$work/fuzz_library/both.tev"
 fi

@@ -20,5 +20,6 @@ int GameCommand(int argc, char** argv);
 int VtlCommand(int argc, char** argv);
 int StateCommand(int argc, char** argv);
 int LibraryCommand(int argc, char** argv);
+int MillsCommand(int argc, char** argv);
 
 } // namespace vantorel::cli

@@ -21,7 +21,7 @@ constexpr Command kCommands[] = {
     {"computer", vantorel::cli::ComputerCommand}, {"bench", vantorel::cli::BenchCommand},
     {"game", vantorel::cli::GameCommand},         {"vtl", vantorel::cli::VtlCommand},
     {"state", vantorel::cli::StateCommand},       {"library", vantorel::cli::LibraryCommand},
-    {"match", vantorel::cli::MatchCommand},
+    {"match", vantorel::cli::MatchCommand},       {"mills", vantorel::cli::MillsCommand},
 };
 
 void PrintUsage() {

@@ -2,6 +2,7 @@
 // the rules that enable them, opening and saving games, numbering, rotation, themes and
 // levels, the keys of the board and the what's-this help mode.
 #include "Sdimain.h"
+#include "SdimainEditor.h"
 
 #include "THeldClock.h"
 
@@ -151,8 +152,9 @@ void TMainWindow::BuildMenus() {
                            [this] { FileSave1Execute(false); });
     FileSaveAs1 = AddCommand(file, QStringLiteral("FileSaveAs1"), tr("Enregistrer &sous..."), 110,
                              [this] { FileSave1Execute(true); });
-    Dfiniruntablier1 = AddCommand(file, QStringLiteral("Dfiniruntablier1"),
-                                  tr("E&diteur de plateau..."), 111, [this] { NotAvailableYet(); });
+    Dfiniruntablier1 =
+        AddCommand(file, QStringLiteral("Dfiniruntablier1"), tr("E&diteur de plateau..."), 111,
+                   [this] { OpenBoardEditor(*this); });
     FImprimer = AddCommand(file, QStringLiteral("FImprimer"), tr("Im&primer la partie..."), 112,
                            [this] { NotAvailableYet(); });
     FImprimer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));

@@ -205,6 +205,7 @@ const std::map<QString, QString>& TopicTable() {
         {QStringLiteral("Sommaire"), QStringLiteral("index.html")},
         {QStringLiteral("NewGame"), QStringLiteral("partie.html")},
         {QStringLiteral("Choice"), QStringLiteral("choix.html")},
+        {QStringLiteral("Editeur"), QStringLiteral("editeur.html")},
         {QStringLiteral("SUGGERER"), QStringLiteral("conseil.html")},
         {QStringLiteral("THEMES"), QStringLiteral("themes.html")},
         {QStringLiteral("TH_2D"), QStringLiteral("themes.html#th_2d")},
