@@ -19,5 +19,6 @@ int GameCommand(int argc, char** argv);
 int VtlCommand(int argc, char** argv);
 int StateCommand(int argc, char** argv);
 int LibraryCommand(int argc, char** argv);
+int PrintCommand(int argc, char** argv);
 
 } // namespace vantorel::cli

@@ -1,6 +1,8 @@
 // The main window's commands: the menus, the tool bar and the pop-up menu on the board,
 // the rules that enable them, opening and saving games, numbering, rotation, themes and
 // levels, the keys of the board and the what's-this help mode.
+#include "OptionsCommand.h"
+#include "PrintAndCopy.h"
 #include "Sdimain.h"
 
 #include "engine/Random.h"
@@ -152,7 +154,7 @@ void TMainWindow::BuildMenus() {
     Dfiniruntablier1 = AddCommand(file, QStringLiteral("Dfiniruntablier1"),
                                   tr("E&diteur de plateau..."), 111, [this] { NotAvailableYet(); });
     FImprimer = AddCommand(file, QStringLiteral("FImprimer"), tr("Im&primer la partie..."), 112,
-                           [this] { NotAvailableYet(); });
+                           [this] { PrintScreen(*this); });
     FImprimer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     Rejouer = AddCommand(file, QStringLiteral("Rejouer"), tr("&Revoir la partie"), 113,
                          [this] { RejouerClick(); });
@@ -166,10 +168,10 @@ void TMainWindow::BuildMenus() {
     copy->menuAction()->setObjectName(QStringLiteral("Copier1"));
     copy->menuAction()->setProperty(kHelpContext, 165);
     Copy_image = AddCommand(copy, QStringLiteral("Copy_image"), tr("L'image du jeu"), 115,
-                            [this] { NotAvailableYet(); });
+                            [this] { Copy_imageClick(*this); });
     Copy_image->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
     Copy_script = AddCommand(copy, QStringLiteral("Copy_script"), tr("Le script de la partie"), 116,
-                             [this] { NotAvailableYet(); });
+                             [this] { Copy_scriptClick(*this); });
     Copy_script->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     Inverserplateau =
         AddCommand(edit, QStringLiteral("Inverserplateau"), tr("&Rotation d'un quart de tour"), 117,
@@ -228,7 +230,7 @@ void TMainWindow::BuildMenus() {
     Proposernull = AddCommand(game, QStringLiteral("Proposernull"), tr("Proposer null"), 167,
                               [this] { ProposernullClick(); });
     OptionsItem = AddCommand(game, QStringLiteral("Options"), tr("Options..."), 135,
-                             [this] { NotAvailableYet(); });
+                             [this] { OptionsClick(*this); });
     OptionsItem->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F11));
 
     QMenu* help = bar->addMenu(tr("&Aide"));
