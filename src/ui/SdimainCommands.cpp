@@ -1,6 +1,7 @@
 // The main window's commands: the menus, the tool bar and the pop-up menu on the board,
 // the rules that enable them, opening and saving games, numbering, rotation, themes and
 // levels, the keys of the board and the what's-this help mode.
+#include "About1.h"
 #include "OptionsCommand.h"
 #include "PrintAndCopy.h"
 #include "Sdimain.h"
@@ -344,10 +345,7 @@ void TMainWindow::NotAvailableYet() {
 }
 
 void TMainWindow::HelpAbout1Execute() {
-    if (CurrentView) CurrentView->StopAnimation();
-    ShowMessage(TMessageKind::Information,
-                tr("Vantorel\nLe jeu du moulin sur tous les plateaux.\n\n"
-                   "Neuf pions, des cases, des lignes et des moulins."));
+    ShowAboutBox(*this);
 }
 
 void TMainWindow::NewGameItemClick() {
