@@ -3,9 +3,11 @@
 #include "AppIcon.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFont>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 
 namespace vantorel {
 
@@ -42,19 +44,23 @@ QImage SplashPicture() {
     painter.drawImage(QPoint(36, 66), DrawVantorelIcon(144));
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setPen(QColor(60, 36, 18));
-    QFont title(QStringLiteral("DejaVu Serif"), 30, QFont::Bold);
+    QFont title(QStringLiteral("DejaVu Serif"));
+    title.setPixelSize(30);
+    title.setBold(true);
     painter.setFont(title);
-    painter.drawText(QRect(190, 80, 170, 60), Qt::AlignCenter, QStringLiteral("Vantorel"));
-    painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 10));
+    painter.drawText(QRect(184, 80, 180, 60), Qt::AlignCenter, QStringLiteral("Vantorel"));
+    QFont line(QStringLiteral("DejaVu Sans"));
+    line.setPixelSize(13);
+    painter.setFont(line);
     painter.drawText(
-        QRect(190, 140, 170, 50), Qt::AlignCenter | Qt::TextWordWrap,
+        QRect(184, 140, 180, 50), Qt::AlignCenter | Qt::TextWordWrap,
         QApplication::translate("TSplashForm", "Le jeu du moulin sur tous les plateaux"));
-    // A piece sitting on the frame breaks the outline, so the cut is not a plain rectangle.
-    painter.setBrush(Qt::white);
+    // Two pieces sitting on the frame break the outline, so the cut is not a plain shape.
     painter.setPen(QPen(QColor(30, 20, 10), 3));
-    painter.drawEllipse(QPoint(330, 40), 28, 28);
-    painter.setBrush(Qt::black);
+    painter.setBrush(QColor(40, 40, 40));
     painter.drawEllipse(QPoint(290, 30), 24, 24);
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(QPoint(330, 40), 28, 28);
     return picture;
 }
 
@@ -78,6 +84,12 @@ TSplashForm::TSplashForm(const QImage& picture, QWidget* parent)
 
 void TSplashForm::ShowNow() {
     show();
+    // The window system maps the window in its own time; paint only once it is on screen,
+    // or the long construction that follows leaves an empty hole.
+    QElapsedTimer waited;
+    waited.start();
+    while (windowHandle() && !windowHandle()->isExposed() && waited.elapsed() < 500)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
     repaint();
     QApplication::processEvents();
 }

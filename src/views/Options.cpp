@@ -64,7 +64,14 @@ TOptions1::TOptions1(TOptions& options, TOptionsSongs songs, QWidget* parent)
     lengthRow->addWidget(Label_duree_max);
     form->addRow(tr("Durée maximale :"), lengthRow);
     Delai_des = Slider(1, 10, 1, animation);
-    form->addRow(tr("Vitesse dés :"), Delai_des);
+    // The three sliders line up: the last one keeps an empty column for a value.
+    auto* diceRow = new QHBoxLayout;
+    diceRow->addWidget(Delai_des, 1);
+    auto* noValue = new QLabel(animation);
+    noValue->setMinimumWidth(Label_duree_max->minimumWidth());
+    diceRow->addWidget(noValue);
+    form->addRow(tr("Vitesse dés :"), diceRow);
+    label_vitesse_anim->setMinimumWidth(Label_duree_max->minimumWidth());
     CB_zoom = new QCheckBox(tr("Zoom avec la molette de la souris"), animation);
     CB_camera = new QCheckBox(tr("Déplacement camera avec touches flèches"), animation);
     CheckBox_text = new QCheckBox(tr("Textures"), animation);
