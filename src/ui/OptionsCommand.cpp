@@ -5,6 +5,8 @@
 
 #include "views/Options.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 namespace vantorel {
@@ -28,6 +30,28 @@ void WriteSongList(const QString& settingsPath, const QStringList& songs) {
     lines << QStringLiteral("Count=%1").arg(n);
     ini.ReplaceSection(kSongSection, lines);
     ini.Save();
+}
+
+QStringList OwnSongFiles() {
+    const QDir program(QCoreApplication::applicationDirPath());
+    for (const QString& candidate : {program.filePath(QStringLiteral("../share/vantorel/music")),
+                                     program.filePath(QStringLiteral("music"))}) {
+        const QDir folder(candidate);
+        const QStringList names =
+            folder.entryList({QStringLiteral("*.mid")}, QDir::Files, QDir::Name);
+        if (names.isEmpty()) continue;
+        QStringList songs;
+        for (const QString& name : names)
+            songs << QDir::cleanPath(folder.absoluteFilePath(name));
+        return songs;
+    }
+    return {};
+}
+
+void SeedSongList(const QString& settingsPath, const QStringList& songs) {
+    if (songs.isEmpty()) return;
+    if (!TIniText(settingsPath).SectionLines(kSongSection).isEmpty()) return;
+    WriteSongList(settingsPath, songs);
 }
 
 void OptionsClick(TMainWindow& window, const TOptionsDialogFn& run) {

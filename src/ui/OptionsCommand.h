@@ -19,4 +19,10 @@ void OptionsClick(TMainWindow& window, const TOptionsDialogFn& run = {});
 // The "Song" section rewritten: "Nr_0001"... in list order, then "Count".
 void WriteSongList(const QString& settingsPath, const QStringList& songs);
 
+// The songs that come with the program (installed, or beside it in the build tree).
+QStringList OwnSongFiles();
+// A settings file without a "Song" section gets the program's own songs, so that the
+// music plays on a first run; a list the user made, even an empty one, stays.
+void SeedSongList(const QString& settingsPath, const QStringList& songs);
+
 } // namespace vantorel
