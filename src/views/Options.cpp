@@ -157,8 +157,10 @@ void TOptions1::Dure_maxi_animChange() {
 }
 
 void TOptions1::b_ajoutClick() {
-    const QString filter = tr("Fichiers MIDI (*.Mid *.mid);;Fichiers WAV (*.wav *.Wav);;"
-                              "Fichiers MP3 (*.mp3);;Fichiers SUN (*.au)");
+    // Both cases of each extension: file names are case-sensitive here.
+    const QString filter =
+        tr("Fichiers MIDI (*.Mid *.mid *.MID);;Fichiers WAV (*.wav *.Wav *.WAV);;"
+           "Fichiers MP3 (*.mp3 *.MP3);;Fichiers SUN (*.au *.AU)");
     const QString chosen =
         OpenDialog1 ? OpenDialog1(this, filter)
                     : QFileDialog::getOpenFileName(this, tr("Ajouter une musique"), {}, filter);
