@@ -2,12 +2,16 @@
 // line (or opened from the desktop) is opened once the intro is over.
 #include "ui/AppIcon.h"
 #include "ui/Sdimain.h"
+#include "ui/Splash.h"
+#include "ui/TMonHint.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+
+#include <memory>
 
 int main(int argc, char** argv) {
     // The scene draws with the fixed-function pipeline: the format precedes the application.
@@ -31,9 +35,14 @@ int main(int argc, char** argv) {
                                  QStringLiteral("Une partie enregistrée (.Vtl) à ouvrir."));
     parser.process(app);
 
+    // The bubble replaces the system's tool tips before any window exists.
+    vantorel::TMonHintInstaller hints;
+    auto splash = std::make_unique<vantorel::TSplashForm>();
+    splash->ShowNow();
     vantorel::TMainWindow window;
     if (!parser.positionalArguments().isEmpty())
         window.SetStartupFile(parser.positionalArguments().constFirst());
     window.show();
+    splash.reset();
     return app.exec();
 }

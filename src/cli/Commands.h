@@ -21,5 +21,6 @@ int VtlCommand(int argc, char** argv);
 int StateCommand(int argc, char** argv);
 int LibraryCommand(int argc, char** argv);
 int MillsCommand(int argc, char** argv);
+int PrintCommand(int argc, char** argv);
 
 } // namespace vantorel::cli

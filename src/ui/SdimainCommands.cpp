@@ -1,6 +1,9 @@
 // The main window's commands: the menus, the tool bar and the pop-up menu on the board,
 // the rules that enable them, opening and saving games, numbering, rotation, themes and
 // levels, the keys of the board and the what's-this help mode.
+#include "About1.h"
+#include "OptionsCommand.h"
+#include "PrintAndCopy.h"
 #include "Sdimain.h"
 #include "SdimainEditor.h"
 
@@ -156,7 +159,7 @@ void TMainWindow::BuildMenus() {
         AddCommand(file, QStringLiteral("Dfiniruntablier1"), tr("E&diteur de plateau..."), 111,
                    [this] { OpenBoardEditor(*this); });
     FImprimer = AddCommand(file, QStringLiteral("FImprimer"), tr("Im&primer la partie..."), 112,
-                           [this] { NotAvailableYet(); });
+                           [this] { PrintScreen(*this); });
     FImprimer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     Rejouer = AddCommand(file, QStringLiteral("Rejouer"), tr("&Revoir la partie"), 113,
                          [this] { RejouerClick(); });
@@ -170,10 +173,10 @@ void TMainWindow::BuildMenus() {
     copy->menuAction()->setObjectName(QStringLiteral("Copier1"));
     copy->menuAction()->setProperty(kHelpContext, 165);
     Copy_image = AddCommand(copy, QStringLiteral("Copy_image"), tr("L'image du jeu"), 115,
-                            [this] { NotAvailableYet(); });
+                            [this] { Copy_imageClick(*this); });
     Copy_image->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
     Copy_script = AddCommand(copy, QStringLiteral("Copy_script"), tr("Le script de la partie"), 116,
-                             [this] { NotAvailableYet(); });
+                             [this] { Copy_scriptClick(*this); });
     Copy_script->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     Inverserplateau =
         AddCommand(edit, QStringLiteral("Inverserplateau"), tr("&Rotation d'un quart de tour"), 117,
@@ -232,7 +235,7 @@ void TMainWindow::BuildMenus() {
     Proposernull = AddCommand(game, QStringLiteral("Proposernull"), tr("Proposer null"), 167,
                               [this] { ProposernullClick(); });
     OptionsItem = AddCommand(game, QStringLiteral("Options"), tr("Options..."), 135,
-                             [this] { NotAvailableYet(); });
+                             [this] { OptionsClick(*this); });
     OptionsItem->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F11));
 
     QMenu* help = bar->addMenu(tr("&Aide"));
@@ -346,10 +349,7 @@ void TMainWindow::NotAvailableYet() {
 }
 
 void TMainWindow::HelpAbout1Execute() {
-    if (CurrentView) CurrentView->StopAnimation();
-    ShowMessage(TMessageKind::Information,
-                tr("Vantorel\nLe jeu du moulin sur tous les plateaux.\n\n"
-                   "Neuf pions, des cases, des lignes et des moulins."));
+    ShowAboutBox(*this);
 }
 
 void TMainWindow::NewGameItemClick() {

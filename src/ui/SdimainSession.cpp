@@ -3,6 +3,7 @@
 // saved game named on the command line.
 #include "Sdimain.h"
 
+#include "OptionsCommand.h"
 #include "Session.h"
 
 #include "game/TFileModele.h"
@@ -38,6 +39,7 @@ void TMainWindow::FormCreateSession() {
     UserStore = std::make_unique<TUserStore>(parts_.UserStorePath);
     TempFile = std::make_unique<TTempFile>();
     ReadPlayers(SettingsPath, PlayerNames);
+    SeedSongList(SettingsPath, OwnSongFiles());
     LoadOptions(*UserStore, OptionsRecord);
     // Taken and cleared at once: a run that dies starts the next one on the plain board.
     const TTablier board = TakeStoredVariant(*UserStore);

@@ -1,0 +1,11 @@
+// The tool built without the desktop libraries has no printer to draw on.
+#include "CliSupport.h"
+#include "Commands.h"
+
+namespace vantorel::cli {
+
+int PrintCommand(int, char**) {
+    throw UsageError("printing needs the desktop build (VANTOREL_DESKTOP=ON)");
+}
+
+} // namespace vantorel::cli
