@@ -337,11 +337,13 @@ bool TMainWindow::ViewCommandsAllowed() const {
 }
 
 void TMainWindow::NotAvailableYet() {
+    CancelComputerMove();
     ShowMessage(TMessageKind::Information,
                 tr("Cette fonction n'est pas encore disponible dans cette version de Vantorel."));
 }
 
 void TMainWindow::HelpAbout1Execute() {
+    CancelComputerMove();
     if (CurrentView) CurrentView->StopAnimation();
     ShowMessage(TMessageKind::Information,
                 tr("Vantorel\nLe jeu du moulin sur tous les plateaux.\n\n"
@@ -405,6 +407,7 @@ QString TMainWindow::AskFileName(bool save, const QString& suggested) {
 }
 
 void TMainWindow::OuvrirClick() {
+    CancelComputerMove();
     EndDiceRoll();
     if (!ViewCommandsAllowed()) return;
     const QString chosen = AskFileName(false, {});
@@ -429,6 +432,7 @@ void TMainWindow::OuvrirClick() {
 }
 
 void TMainWindow::FileSave1Execute(bool saveAs) {
+    CancelComputerMove();
     EndDiceRoll();
     SaveGameAs(saveAs);
 }
@@ -501,6 +505,7 @@ bool TMainWindow::HistoryCommandsAllowed() const {
 }
 
 void TMainWindow::CoupprecedentClick() {
+    CancelComputerMove();
     EndDiceRoll();
     if (!HistoryCommandsAllowed()) return;
     Game->Undo();
@@ -508,6 +513,7 @@ void TMainWindow::CoupprecedentClick() {
 }
 
 void TMainWindow::CoupsuivantClick() {
+    CancelComputerMove();
     EndDiceRoll();
     if (!HistoryCommandsAllowed()) return;
     Game->Redo();
@@ -515,6 +521,7 @@ void TMainWindow::CoupsuivantClick() {
 }
 
 void TMainWindow::ProposernullClick() {
+    CancelComputerMove();
     EndDiceRoll();
     Game->OfferDraw();
     RefreshCommandStates();
@@ -536,6 +543,7 @@ void TMainWindow::RefreshThemeMenu() {
 }
 
 void TMainWindow::ChooseLevel(int level) {
+    CancelComputerMove();
     OptionsRecord[TOptions::ComputerLevel] = level;
     RefreshLevelMenu();
 }

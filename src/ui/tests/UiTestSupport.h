@@ -77,6 +77,9 @@ struct WindowFixture {
     std::vector<QString> abandonQuestions;
     QString fileToChoose;
     std::function<bool(TFConnexion&)> newGameDialog;
+    // The computer's decision on the worker's thread; empty: the engine's. Shared with the
+    // worker, which may outlive the fixture.
+    std::shared_ptr<TDecideFn> decide = std::make_shared<TDecideFn>();
     QTemporaryDir folder;
     QString home;
     std::unique_ptr<TMainWindow> window;
@@ -92,6 +95,11 @@ struct WindowFixture {
     void SetPosition(const std::string& board, int reserveWhite, int reserveBlack, int toMove);
     // The view has finished showing whatever it was showing.
     void ViewIdle();
+    // Waits for the computer's decision under way and hands its move to the window, as
+    // the event loop would.
+    void AwaitComputer();
+    // A controller step, and the decision it asked for.
+    void StepAndAwait();
     QString Panel(int panel) const;
     // A value of the per-user store, "Section/Name".
     QString Stored(const QString& key) const;
