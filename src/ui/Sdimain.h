@@ -128,8 +128,8 @@ public:
     void RefreshStopButton();
     // The computer's thinking on the worker: every command that changes the game calls
     // CancelComputerMove first, so that the decision under way is abandoned and its move,
-    // if it still comes, is dropped.
-    void CancelComputerMove();
+    // if it still comes, is dropped. A new game also gives the worker a fresh engine.
+    void CancelComputerMove(bool newGame = false);
     bool ComputerThinking() const { return thinking_.Active; }
     void JouermaintenantClick();
     QString Caption() const;

@@ -407,7 +407,7 @@ QString TMainWindow::AskFileName(bool save, const QString& suggested) {
 }
 
 void TMainWindow::OuvrirClick() {
-    CancelComputerMove();
+    CancelComputerMove(true);
     EndDiceRoll();
     if (!ViewCommandsAllowed()) return;
     const QString chosen = AskFileName(false, {});

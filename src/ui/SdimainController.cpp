@@ -152,7 +152,8 @@ void TMainWindow::StartComputerDecision() {
     TDecisionRequest request;
     request.Ticket = GameGeneration;
     // One engine and table per game: bounds carry over between the decisions of a game
-    // against a human, as they do in the live engine.
+    // against a human, as they do in the live engine. The new-game commands say when a
+    // game starts; a game engine or rules changed by another path are caught here.
     if (Game->Engine.get() != workerGameEngine_ || !workerModel_ ||
         !SameRules(*workerModel_, Game->Model)) {
         workerModel_ = std::make_shared<const Tmodele>(Game->Model);
@@ -198,8 +199,9 @@ bool TMainWindow::StillThinkingPosition() const {
            thinking_.Level == Game->Players[static_cast<size_t>(side & 1)].Level;
 }
 
-void TMainWindow::CancelComputerMove() {
+void TMainWindow::CancelComputerMove(bool newGame) {
     ++GameGeneration;
+    if (newGame) workerModel_.reset();
     if (Worker) Worker->Abandon();
     if (thinking_.Active) EndThinking();
 }
@@ -281,6 +283,7 @@ void TMainWindow::ComputerVsComputerLoop() {
         // de 9" the other built-in board would be played without it.
         Game->Model.CaptureWhilePlacing = Tmodele(kind).CaptureWhilePlacing;
     }
+    CancelComputerMove(true);
     Game->NewGame();
     RebuildView(theme);
     Game->GameStatus = kComputerToAct;
@@ -301,7 +304,7 @@ void TMainWindow::SetFirstSide(int side) {
 }
 
 void TMainWindow::SetUpLocalGame(int gameType, int firstSide, int humanSide) {
-    CancelComputerMove();
+    CancelComputerMove(true);
     if (CurrentView) CurrentView->StopAnimation();
     Game->NewGame();
     if (CurrentView) CurrentView->Refresh();
@@ -345,7 +348,7 @@ void TMainWindow::SetUpLocalGame(int gameType, int firstSide, int humanSide) {
 }
 
 void TMainWindow::StartNewGame(int gameType) {
-    CancelComputerMove();
+    CancelComputerMove(true);
     EndDiceRoll();
     if (!ConfirmAbandon()) return;
     if (CurrentView) CurrentView->StopAnimation();
