@@ -8,11 +8,15 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QLabel>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <condition_variable>
+#include <cstdio>
 #include <fstream>
 #include <mutex>
 
@@ -318,8 +322,8 @@ TEST(Thinking, OneEnginePerGameAndItsTable) {
         f.window->SetUpLocalGame(type, kBlack, kWhite);
         *f.decide = [&seen](Tjeu& engine, int side, int level, const std::atomic<int>& stop) {
             THashTable* table = engine.Search.HashTable();
-            seen.push_back({&engine, table ? table->Count() : -1,
-                            engine.Search.StopRequest == &stop});
+            seen.push_back(
+                {&engine, table ? table->Count() : -1, engine.Search.StopRequest == &stop});
             // A bound of this decision, for the next one to find.
             if (table) table->Store(TTableKey::Of(engine.LivePly()));
             return TComputerWorker::EngineDecision(engine, side, level, stop);
@@ -344,6 +348,65 @@ TEST(Thinking, OneEnginePerGameAndItsTable) {
             EXPECT_EQ(seen[1].entries, 0) << "a computer game kept its old bounds";
         EXPECT_EQ(seen[2].entries, 0) << "a new game kept the old table";
     }
+}
+
+} // namespace
+
+namespace {
+
+// Measures, never asserts: the longest wait of a 10 ms timer of the window's thread while
+// the worker makes a decision at "5 secondes" (level 11), clock ticks and status included.
+TEST(ThinkingStall, LongestEventLoopStallDuringALevelElevenDecision) {
+    WindowFixture f;
+    f.StartNineMensMorris(kBlack);
+    f.SetPosition("NLBLNBLLLBNLLBLLNLLBLLNL", 4, 4, kBlack);
+    f.Game().GameStatus = kComputerToAct;
+    f.Game().Players[kBlack].Level = 11;
+    constexpr qint64 kLevelMs = 5000;
+    *f.decide = [](Tjeu& engine, int side, int level, const std::atomic<int>& stop) {
+        QElapsedTimer busy;
+        busy.start();
+        const TMove move = TComputerWorker::EngineDecision(engine, side, level, stop);
+        // A level that decides early leaves the worker idle: fresh searches fill the rest
+        // of the level's time, so that the measure always covers five seconds of search.
+        TSearch& search = engine.Search;
+        for (int depth = 4; busy.elapsed() < kLevelMs && stop.load() == kKeepSearching;
+             depth = depth == 4 ? 6 : 4) {
+            if (search.HashTable()) search.HashTable()->Clear();
+            search.LiveReserve[0] = engine.LiveReserve[0];
+            search.LiveReserve[1] = engine.LiveReserve[1];
+            search.LoadRoot(engine.LivePly());
+            search.RootLines.clear();
+            search.Depth = depth;
+            search.EvalMode = TSearch::kDetailed;
+            search.Run(TAlgorithm::MTDF);
+        }
+        return move;
+    };
+
+    QEventLoop loop;
+    QElapsedTimer sinceLast, decision;
+    qint64 longest = 0, beats = 0;
+    QTimer beat;
+    beat.setInterval(10);
+    QObject::connect(&beat, &QTimer::timeout, [&] {
+        longest = std::max(longest, sinceLast.restart());
+        ++beats;
+        if (f.Game().MoveCount > 0) loop.quit();
+    });
+    QTimer::singleShot(300000, &loop, &QEventLoop::quit);
+    decision.start();
+    sinceLast.start();
+    beat.start();
+    f.window->Horloge.start();
+    loop.exec();
+    f.window->Horloge.stop();
+
+    EXPECT_EQ(f.Game().MoveCount, 1) << "no move within five minutes";
+    std::printf("[ stall    ] level 11: decision %lld ms, longest event-loop stall %lld ms "
+                "over %lld beats of 10 ms\n",
+                static_cast<long long>(decision.elapsed()), static_cast<long long>(longest),
+                static_cast<long long>(beats));
 }
 
 } // namespace
