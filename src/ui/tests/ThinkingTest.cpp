@@ -155,6 +155,8 @@ void ThinkAfterTwoMoves(WindowFixture& f, std::shared_ptr<Gate>& gate) {
     f.Game().Click(1);
     f.ViewIdle();
     gate = InstallGate(f, {-1, 10, kNoCapture});
+    // As a search that does not poll: it runs to its end whatever it is told.
+    gate->honoursStop = false;
     f.window->ControllerClicks = 0;
 }
 
@@ -181,8 +183,9 @@ const std::vector<Command>& GameChangingCommands() {
 }
 
 // Guards each command against the move of a search it made stale: while the search runs
-// it is abandoned; when it had just finished and its move was on the way, the move is
-// dropped. Either way the game is as the command alone left it.
+// it is told to stop, and its move is dropped even when it runs to its end; when it had
+// just finished and its move was on the way, the move is dropped too. Either way the game
+// is as the command alone left it.
 TEST(Thinking, EveryGameChangingCommandAbandonsTheSearchAndDropsItsMove) {
     for (const bool finished : {false, true}) {
         for (const Command& command : GameChangingCommands()) {
@@ -208,11 +211,11 @@ TEST(Thinking, EveryGameChangingCommandAbandonsTheSearchAndDropsItsMove) {
             const GameState after = StateOf(f.Game());
             EXPECT_FALSE(f.window->ComputerThinking());
             EXPECT_FALSE(f.window->Jouermaintenant->isEnabled());
+            gate->Release();
             ASSERT_TRUE(gate->WaitReturned());
             if (!finished) {
-                EXPECT_EQ(gate->stopSeen, kAbandon);
+                EXPECT_EQ(gate->stopSeen, kAbandon) << "the search was not told to stop";
             }
-            gate->Release();
             f.AwaitComputer();
 
             EXPECT_EQ(f.window->ControllerClicks, 0) << "the stale move was played";
