@@ -215,6 +215,15 @@ TEST(Thinking, EveryGameChangingCommandAbandonsTheSearchAndDropsItsMove) {
             ASSERT_TRUE(gate->WaitReturned());
             if (!finished) {
                 EXPECT_EQ(gate->stopSeen, kAbandon) << "the search was not told to stop";
+            } else {
+                // The next tick asks again where the computer is still to move: the old
+                // move, still on its way, must not answer for the new decision.
+                auto next = InstallGate(f, {-1, 11, kNoCapture});
+                f.window->ControllerStep();
+                QCoreApplication::sendPostedEvents(f.window->Worker.get(), QEvent::MetaCall);
+                EXPECT_EQ(f.window->ControllerClicks, 0) << "the old move answered the new";
+                f.window->CancelComputerMove();
+                next->Release();
             }
             f.AwaitComputer();
 
