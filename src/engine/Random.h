@@ -8,7 +8,8 @@
 namespace vantorel {
 
 namespace detail {
-inline uint32_t randomState = 0;
+// One per thread: the computer thinks on a thread of its own while the window throws dice.
+inline thread_local uint32_t randomState = 0;
 }
 
 inline void RandSeed(uint32_t seed) {

@@ -118,6 +118,7 @@ TMainWindow::TMainWindow(TMainWindowParts parts, QWidget* parent)
     Help = parts_.Help ? std::move(parts_.Help) : std::make_unique<THelpSystem>(this);
     BuildToolBar();
     BuildMenus();
+    BuildComputerCommands();
     // The window sees every key before its controls: the board's keys, Tab, the help mode.
     qApp->installEventFilter(this);
 
@@ -142,6 +143,8 @@ TMainWindow::~TMainWindow() {
     qApp->removeEventFilter(this);
     if (WhatsThisMode) QApplication::restoreOverrideCursor();
     FormClose();
+    // Gone at once: a decision still running is abandoned and never delivered.
+    Worker.reset();
     Horloge.stop();
     if (Game) {
         if (Game->ReplayMode) Game->EndReplay();
@@ -220,6 +223,7 @@ bool TMainWindow::ShowMessage(TMessageKind kind, const QString& text) {
 // The view.
 
 void TMainWindow::RebuildView(int themeId) {
+    CancelComputerMove();
     NumbersShown = false;
     LastThemeId = ThemeId;
     GLSceneViewer1->SetCamera(nullptr);
@@ -507,6 +511,7 @@ void TMainWindow::closeEvent(QCloseEvent* event) {
 void TMainWindow::FormClose() {
     if (closed_) return;
     closed_ = true;
+    CancelComputerMove();
     Game->GameStatus = kClosing;
     if (SignedThemeId() > 0) LastThemeId = ThemeId;
     ThemeId = kNoTheme;

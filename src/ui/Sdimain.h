@@ -6,6 +6,7 @@
 // owner and the view's host.
 #include "Assist.h"
 #include "PlayerNames.h"
+#include "TComputerWorker.h"
 #include "THelp.h"
 #include "TMusicPlayer.h"
 
@@ -86,6 +87,8 @@ struct TMainWindowParts {
     std::function<bool(TFConnexion& dialog)> RunNewGameDialog;
     std::unique_ptr<THelpRequests> Help;
     TViewFactory ViewFactory;
+    // The computer's decision, run on the worker's thread; empty: the engine's.
+    TDecideFn Decide;
 };
 
 class TMainWindow : public QMainWindow, public TGameOwner, public TViewHost {
@@ -123,6 +126,12 @@ public:
     void SetUpLocalGame(int gameType, int firstSide = -1, int humanSide = kWhite);
     void TB_stopClick();
     void RefreshStopButton();
+    // The computer's thinking on the worker: every command that changes the game calls
+    // CancelComputerMove first, so that the decision under way is abandoned and its move,
+    // if it still comes, is dropped. A new game also gives the worker a fresh engine.
+    void CancelComputerMove(bool newGame = false);
+    bool ComputerThinking() const { return thinking_.Active; }
+    void JouermaintenantClick();
     QString Caption() const;
 
     // Input, as the viewer and the keyboard deliver it.
@@ -222,7 +231,8 @@ public:
             *Inverserplateau = nullptr, *Numeroter = nullptr, *Niv_temps = nullptr,
             *Proposer_coup = nullptr, *Coupprecedent = nullptr, *Coupsuivant = nullptr,
             *Proposernull = nullptr, *OptionsItem = nullptr, *Sommaire = nullptr,
-            *Questcequecest = nullptr, *Astuce = nullptr, *HelpAbout1 = nullptr;
+            *Questcequecest = nullptr, *Astuce = nullptr, *HelpAbout1 = nullptr,
+            *Jouermaintenant = nullptr;
     std::array<QAction*, 7> ThemeItems{};
     std::array<QAction*, 8> LevelItems{};
     std::array<QMenu*, 4> MainMenus{};
@@ -259,9 +269,15 @@ public:
     QString StartupFile;
     // Clicks the controller has fed to the game for the computer.
     int ControllerClicks = 0;
+    // Made with the first decision; it thinks while the window goes on.
+    std::unique_ptr<TComputerWorker> Worker;
+    // Bumped by every change of the game: a move that was asked for under another
+    // generation is stale.
+    uint64_t GameGeneration = 0;
 
     // The stop button's own help, apart from the previous move's.
     static constexpr int kStopHelpContext = 143;
+    static constexpr int kPlayNowHelpContext = 168;
 
     // The keys of the whole window pass here first: the help mode's, Tab's and the board's.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -305,6 +321,13 @@ private:
     void FeedClick(int point);
     void HumanStep();
     void ComputerStep();
+    void StartComputerDecision();
+    bool StillThinkingPosition() const;
+    void ComputerMoveArrived(uint64_t generation, TMove move, const std::string& error);
+    void FeedComputerMove(TMove move);
+    void EndThinking();
+    void ShowThinking();
+    void BuildComputerCommands();
     void ComputerVsComputerLoop();
     void ReplayStep();
     // The game shows its history: paused, or playing forward or backward.
@@ -321,6 +344,20 @@ private:
     std::unique_ptr<TLibrarySettings> LibraryPath;
     std::array<QLabel*, 3> StatusPanels{};
     bool restoring_ = false;
+    // The decision under way and the position it was asked for.
+    struct TThinking {
+        bool Active = false;
+        uint64_t Generation = 0;
+        uint32_t StartTick = 0;
+        const Tjeu* Engine = nullptr;
+        std::string Board;
+        int8_t Reserve[2] = {0, 0};
+        int Side = 0, MoveCount = 0, ClickState = 0, GameType = 0, Level = 0;
+        QString Text; // what the status panel shows of it
+    } thinking_;
+    // The engine the worker's last game was copied from, and its rules.
+    const Tjeu* workerGameEngine_ = nullptr;
+    std::shared_ptr<const Tmodele> workerModel_;
     const QKeyEvent* lastKey_ = nullptr;
     quint64 lastKeyTime_ = 0;
     bool closed_ = false;

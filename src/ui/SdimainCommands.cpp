@@ -155,11 +155,16 @@ void TMainWindow::BuildMenus() {
                            [this] { FileSave1Execute(false); });
     FileSaveAs1 = AddCommand(file, QStringLiteral("FileSaveAs1"), tr("Enregistrer &sous..."), 110,
                              [this] { FileSave1Execute(true); });
-    Dfiniruntablier1 =
-        AddCommand(file, QStringLiteral("Dfiniruntablier1"), tr("E&diteur de plateau..."), 111,
-                   [this] { OpenBoardEditor(*this); });
-    FImprimer = AddCommand(file, QStringLiteral("FImprimer"), tr("Im&primer la partie..."), 112,
-                           [this] { PrintScreen(*this); });
+    Dfiniruntablier1 = AddCommand(file, QStringLiteral("Dfiniruntablier1"),
+                                  tr("E&diteur de plateau..."), 111, [this] {
+                                      CancelComputerMove();
+                                      OpenBoardEditor(*this);
+                                  });
+    FImprimer =
+        AddCommand(file, QStringLiteral("FImprimer"), tr("Im&primer la partie..."), 112, [this] {
+            CancelComputerMove();
+            PrintScreen(*this);
+        });
     FImprimer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     Rejouer = AddCommand(file, QStringLiteral("Rejouer"), tr("&Revoir la partie"), 113,
                          [this] { RejouerClick(); });
@@ -234,8 +239,10 @@ void TMainWindow::BuildMenus() {
                              [this] { CoupsuivantClick(); });
     Proposernull = AddCommand(game, QStringLiteral("Proposernull"), tr("Proposer null"), 167,
                               [this] { ProposernullClick(); });
-    OptionsItem = AddCommand(game, QStringLiteral("Options"), tr("Options..."), 135,
-                             [this] { OptionsClick(*this); });
+    OptionsItem = AddCommand(game, QStringLiteral("Options"), tr("Options..."), 135, [this] {
+        CancelComputerMove();
+        OptionsClick(*this);
+    });
     OptionsItem->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F11));
 
     QMenu* help = bar->addMenu(tr("&Aide"));
@@ -344,11 +351,13 @@ bool TMainWindow::ViewCommandsAllowed() const {
 }
 
 void TMainWindow::NotAvailableYet() {
+    CancelComputerMove();
     ShowMessage(TMessageKind::Information,
                 tr("Cette fonction n'est pas encore disponible dans cette version de Vantorel."));
 }
 
 void TMainWindow::HelpAbout1Execute() {
+    CancelComputerMove();
     ShowAboutBox(*this);
 }
 
@@ -412,6 +421,7 @@ QString TMainWindow::AskFileName(bool save, const QString& suggested) {
 }
 
 void TMainWindow::OuvrirClick() {
+    CancelComputerMove(true);
     EndDiceRoll();
     if (!ViewCommandsAllowed()) return;
     const QString chosen = AskFileName(false, {});
@@ -436,6 +446,7 @@ void TMainWindow::OuvrirClick() {
 }
 
 void TMainWindow::FileSave1Execute(bool saveAs) {
+    CancelComputerMove();
     EndDiceRoll();
     SaveGameAs(saveAs);
 }
@@ -508,6 +519,7 @@ bool TMainWindow::HistoryCommandsAllowed() const {
 }
 
 void TMainWindow::CoupprecedentClick() {
+    CancelComputerMove();
     EndDiceRoll();
     if (!HistoryCommandsAllowed()) return;
     Game->Undo();
@@ -515,6 +527,7 @@ void TMainWindow::CoupprecedentClick() {
 }
 
 void TMainWindow::CoupsuivantClick() {
+    CancelComputerMove();
     EndDiceRoll();
     if (!HistoryCommandsAllowed()) return;
     Game->Redo();
@@ -522,6 +535,7 @@ void TMainWindow::CoupsuivantClick() {
 }
 
 void TMainWindow::ProposernullClick() {
+    CancelComputerMove();
     EndDiceRoll();
     Game->OfferDraw();
     RefreshCommandStates();
@@ -543,6 +557,7 @@ void TMainWindow::RefreshThemeMenu() {
 }
 
 void TMainWindow::ChooseLevel(int level) {
+    CancelComputerMove();
     OptionsRecord[TOptions::ComputerLevel] = level;
     RefreshLevelMenu();
 }

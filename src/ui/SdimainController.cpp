@@ -11,6 +11,8 @@
 
 #include <QAction>
 #include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
 #include <QSettings>
 #include <QStyle>
 #include <QSysInfo>
@@ -34,6 +36,7 @@ void TMainWindow::HorlogeTimer() {
     if (!isEnabled() || SignedThemeId() < 1 || !CurrentView || !Assistant) return;
 
     RefreshStatus();
+    ShowThinking();
     if (Game->GameStatus > 0) Game->ClockTick();
     setWindowTitle(Caption());
     // One thing at a time: the move just played is shown before the next one is chosen.
@@ -115,18 +118,152 @@ void TMainWindow::ComputerStep() {
     case kClickComputerDice:
         if (Elapsed(Now(), StepTick) > kComputerDicePauseMs) FeedClick(0);
         break;
-    default: {
-        const int side = Game->SideToMove;
-        TMove move = NoMove;
-        Game->Engine->ComputerMove(side, Game->Players[static_cast<size_t>(side)].Level, move);
-        // As a human would click: the piece, its destination, the piece it takes. A
-        // placement, no capture or a capture from the reserve is completed by the game.
-        for (const int point : {static_cast<int>(move.From), static_cast<int>(move.To),
-                                static_cast<int>(move.Capture)})
-            if (point >= 0) FeedClick(point);
+    default:
+        // The worker thinks while the window goes on; its move comes back as a queued call.
+        if (thinking_.Active) {
+            if (StillThinkingPosition()) break;
+            // Something changed the game behind the commands' backs: ask again.
+            CancelComputerMove();
+        }
+        StartComputerDecision();
         break;
     }
+}
+
+// The computer's thinking.
+
+namespace {
+
+// The rules an engine built from `a` plays by are those of `b`.
+bool SameRules(const Tmodele& a, const Tmodele& b) {
+    return a.SameAs(b) && a.MinDepth == b.MinDepth && a.MinPieces == b.MinPieces;
+}
+
+} // namespace
+
+void TMainWindow::StartComputerDecision() {
+    if (!Worker)
+        Worker = std::make_unique<TComputerWorker>(
+            [this](uint64_t generation, TMove move, const std::string& error) {
+                ComputerMoveArrived(generation, move, error);
+            },
+            parts_.Decide);
+    const Tjeu& live = *Game->Engine;
+    const int side = Game->SideToMove;
+    TDecisionRequest request;
+    request.Ticket = GameGeneration;
+    // One engine and table per game: bounds carry over between the decisions of a game
+    // against a human, as they do in the live engine. The new-game commands say when a
+    // game starts; a game engine or rules changed by another path are caught here.
+    if (Game->Engine.get() != workerGameEngine_ || !workerModel_ ||
+        !SameRules(*workerModel_, Game->Model)) {
+        workerModel_ = std::make_shared<const Tmodele>(Game->Model);
+        workerGameEngine_ = Game->Engine.get();
+        request.NewGameModel = workerModel_;
     }
+    request.WithTable = Game->Engine->Search.HashTable() != nullptr;
+    request.ClearTable = Game->GameType == kComputerVsComputer;
+    request.Board = live.LiveBoard;
+    request.Reserve[0] = live.LiveReserve[0];
+    request.Reserve[1] = live.LiveReserve[1];
+    request.SideToMove = live.SideToMove;
+    request.LastMove = live.LastMove;
+    request.Loser = live.Loser;
+    request.Level = Game->Players[static_cast<size_t>(side & 1)].Level;
+
+    thinking_.Active = true;
+    thinking_.Generation = GameGeneration;
+    thinking_.StartTick = Now();
+    thinking_.Engine = &live;
+    thinking_.Board = live.LiveBoard;
+    thinking_.Reserve[0] = live.LiveReserve[0];
+    thinking_.Reserve[1] = live.LiveReserve[1];
+    thinking_.Side = side;
+    thinking_.MoveCount = Game->MoveCount;
+    thinking_.ClickState = Game->ClickState;
+    thinking_.GameType = Game->GameType;
+    thinking_.Level = request.Level;
+    Worker->Start(std::move(request));
+    if (Jouermaintenant) Jouermaintenant->setEnabled(true);
+    ShowThinking();
+}
+
+bool TMainWindow::StillThinkingPosition() const {
+    const Tjeu& live = *Game->Engine;
+    const int side = Game->SideToMove;
+    return thinking_.Active && thinking_.Generation == GameGeneration &&
+           Game->GameStatus == kComputerToAct && thinking_.Engine == &live &&
+           thinking_.Board == live.LiveBoard && thinking_.Reserve[0] == live.LiveReserve[0] &&
+           thinking_.Reserve[1] == live.LiveReserve[1] && thinking_.Side == side &&
+           thinking_.MoveCount == Game->MoveCount && thinking_.ClickState == Game->ClickState &&
+           thinking_.GameType == Game->GameType &&
+           thinking_.Level == Game->Players[static_cast<size_t>(side & 1)].Level;
+}
+
+void TMainWindow::CancelComputerMove(bool newGame) {
+    ++GameGeneration;
+    if (newGame) workerModel_.reset();
+    if (Worker) Worker->Abandon();
+    if (thinking_.Active) EndThinking();
+}
+
+void TMainWindow::EndThinking() {
+    thinking_.Active = false;
+    if (Jouermaintenant) Jouermaintenant->setEnabled(false);
+    // The game's own text comes back with the next refresh, which writes an empty panel.
+    QLabel* panel = StatusPanels[0];
+    if (panel && !thinking_.Text.isEmpty() && panel->text() == thinking_.Text) panel->clear();
+    thinking_.Text.clear();
+}
+
+void TMainWindow::ShowThinking() {
+    if (!thinking_.Active || !StatusPanels[0]) return;
+    const int64_t seconds = std::max<int64_t>(0, Elapsed(Now(), thinking_.StartTick) / 1000);
+    const QString text = tr("L'ordinateur réfléchit... %1 s").arg(seconds);
+    if (StatusPanels[0]->text() == text) return;
+    thinking_.Text = text;
+    StatusPanels[0]->setText(text);
+}
+
+void TMainWindow::JouermaintenantClick() {
+    if (thinking_.Active && Worker) Worker->PlayNow();
+}
+
+void TMainWindow::ComputerMoveArrived(uint64_t generation, TMove move, const std::string& error) {
+    if (!thinking_.Active || generation != thinking_.Generation) return;
+    const bool unchanged = StillThinkingPosition();
+    EndThinking();
+    // A changed game asks again on its next tick, if it is still the computer's turn.
+    if (!unchanged || closed_ || ThemeId == kNoTheme || !CurrentView) return;
+    ++GameGeneration;
+    try {
+        if (!error.empty()) throw std::runtime_error(error);
+        FeedComputerMove(move);
+    } catch (const std::exception& failure) {
+        // As on the clock: what escapes the move (an illegal one) is shown, not thrown
+        // through the event loop.
+        ShowMessage(TMessageKind::Error, QString::fromStdString(failure.what()));
+    }
+    RefreshStatus();
+}
+
+void TMainWindow::FeedComputerMove(TMove move) {
+    // As a human would click: the piece, its destination, the piece it takes. A placement,
+    // no capture or a capture from the reserve is completed by the game.
+    for (const int point :
+         {static_cast<int>(move.From), static_cast<int>(move.To), static_cast<int>(move.Capture)})
+        if (point >= 0) FeedClick(point);
+}
+
+void TMainWindow::BuildComputerCommands() {
+    QMenu* game = MainMenus[2];
+    Jouermaintenant =
+        AddCommand(nullptr, QStringLiteral("Jouermaintenant"), tr("Jouer &maintenant"),
+                   kPlayNowHelpContext, [this] { JouermaintenantClick(); });
+    // Ctrl+M: free among the menus' keys and the board's.
+    Jouermaintenant->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    Jouermaintenant->setEnabled(false);
+    if (game) game->insertAction(Coupprecedent, Jouermaintenant);
 }
 
 void TMainWindow::ComputerVsComputerLoop() {
@@ -147,6 +284,7 @@ void TMainWindow::ComputerVsComputerLoop() {
         // de 9" the other built-in board would be played without it.
         Game->Model.CaptureWhilePlacing = Tmodele(kind).CaptureWhilePlacing;
     }
+    CancelComputerMove(true);
     Game->NewGame();
     RebuildView(theme);
     Game->GameStatus = kComputerToAct;
@@ -167,6 +305,7 @@ void TMainWindow::SetFirstSide(int side) {
 }
 
 void TMainWindow::SetUpLocalGame(int gameType, int firstSide, int humanSide) {
+    CancelComputerMove(true);
     if (CurrentView) CurrentView->StopAnimation();
     Game->NewGame();
     if (CurrentView) CurrentView->Refresh();
@@ -210,6 +349,7 @@ void TMainWindow::SetUpLocalGame(int gameType, int firstSide, int humanSide) {
 }
 
 void TMainWindow::StartNewGame(int gameType) {
+    CancelComputerMove(true);
     EndDiceRoll();
     if (!ConfirmAbandon()) return;
     if (CurrentView) CurrentView->StopAnimation();
@@ -282,6 +422,7 @@ void TMainWindow::StartNewGame(int gameType) {
 }
 
 void TMainWindow::PauseComputerGame() {
+    CancelComputerMove();
     Game->GameStatus = kWaiting;
     if (CurrentView) CurrentView->StopAnimation();
     CvcWaitForUser = 1;

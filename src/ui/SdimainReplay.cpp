@@ -92,6 +92,7 @@ bool TMainWindow::InReplay() const {
 }
 
 void TMainWindow::RejouerClick() {
+    CancelComputerMove();
     EndDiceRoll();
     if (Game->GameStatus < 0 || Game->GameStatus == kReplayForward || !ViewerShown() ||
         SignedThemeId() <= 0 || !CurrentView || CurrentView->IsAnimating())

@@ -88,6 +88,7 @@ bool TMainWindow::OpenSavedGame(const QString& path) {
     const QFileInfo info(path);
     if (!info.isFile() || info.suffix().toUpper() != QStringLiteral("VTL")) return false;
     const QString fullPath = info.absoluteFilePath();
+    CancelComputerMove(true);
     const int theme = SignedThemeId() >= 1 ? ThemeId : 1;
     if (CurrentView) CurrentView->StopAnimation();
     ThemeId = kNoTheme;

@@ -154,6 +154,9 @@ const std::map<int, TContextHelp>& ContextTable() {
          {"fichiers.html#copier", QT_TRANSLATE_NOOP("Help", "Copie l'image ou le script de "
                                                             "la partie.")}},
         {166, {"niveaux.html", QT_TRANSLATE_NOOP("Help", "Choisit la force de l'ordinateur.")}},
+        {168,
+         {"niveaux.html#maintenant", QT_TRANSLATE_NOOP("Help", "L'ordinateur joue tout de suite le "
+                                                               "meilleur coup trouvé jusque-là.")}},
         {167,
          {"regles.html#nulle", QT_TRANSLATE_NOOP("Help", "Propose à l'adversaire de "
                                                          "terminer la partie sur un match "

@@ -42,7 +42,7 @@ TEST(ComputerGame, LoopModesRestartAFinishedGame) {
             WindowFixture f;
             StartComputerGame(f, 0);
             f.window->CvcLoopMode = static_cast<uint8_t>(c.mode);
-            f.window->ControllerStep(); // one move, so that a restart shows
+            f.StepAndAwait(); // one move, so that a restart shows
             ASSERT_EQ(f.Game().MoveCount, 1);
             f.Game().GameStatus = kDraw;
             f.Game().Model.Name = "Partie finie";

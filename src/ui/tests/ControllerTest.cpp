@@ -50,6 +50,7 @@ TEST(Controller, ComputerThatMovesFirstPlaysOnTheFirstIdleTick) {
     ASSERT_EQ(f.Game().GameStatus, kComputerToAct);
 
     f.window->HorlogeTimer();
+    f.AwaitComputer();
 
     EXPECT_EQ(f.Game().MoveCount, 1);
     EXPECT_EQ(f.window->ControllerClicks, 1);
@@ -73,6 +74,7 @@ TEST(Controller, BusyViewHoldsTheComputerBack) {
 
     f.ViewIdle();
     f.window->HorlogeTimer();
+    f.AwaitComputer();
     EXPECT_EQ(f.Game().MoveCount, 1);
 }
 
@@ -99,7 +101,7 @@ TEST(Controller, ComputerMoveIsFedAsThePointClicksAHumanWouldMake) {
         f.SetPosition(c.board, c.reserveWhite, c.reserveBlack, kBlack);
         ASSERT_EQ(f.Game().ClickState, c.placement ? kClickDestination : kClickSelect);
 
-        f.window->ControllerStep();
+        f.StepAndAwait();
 
         const TMove move = f.Game().Engine->LastMove;
         EXPECT_EQ(f.window->ControllerClicks, c.clicks);
@@ -141,7 +143,7 @@ TEST(Controller, ComputerDiceAreShownThenTheGameGoesOnAfterThePause) {
     EXPECT_EQ(f.Game().ClickState, kClickDestination);
     EXPECT_EQ(f.Game().MoveCount, 0);
 
-    f.window->ControllerStep();
+    f.StepAndAwait();
     EXPECT_EQ(f.Game().MoveCount, 1);
     EXPECT_EQ(f.Game().GameStatus, kHumanToAct);
 }

@@ -2,9 +2,12 @@
 
 #include "engine/Random.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QSettings>
+
+#include <gtest/gtest.h>
 
 namespace vantorel::testing {
 
@@ -46,6 +49,11 @@ WindowFixture::WindowFixture(const QString& homeFolder, TViewFactory factory)
     help = fakeHelp.get();
     parts.Help = std::move(fakeHelp);
     parts.ViewFactory = std::move(factory);
+    parts.Decide = [decideFn = decide](Tjeu& engine, int side, int level,
+                                       const std::atomic<int>& stop) {
+        return *decideFn ? (*decideFn)(engine, side, level, stop)
+                         : TComputerWorker::EngineDecision(engine, side, level, stop);
+    };
     window = std::make_unique<TMainWindow>(std::move(parts));
     // The first level keeps every search short.
     // A window of its own plays at the first level, without a tip at the end of the intro;
@@ -87,6 +95,17 @@ void WindowFixture::SetPosition(const std::string& board, int reserveWhite, int 
     start.Side = static_cast<int8_t>(1 - toMove);
     Game().GoToEntry(0);
     Game().CancelSelection();
+}
+
+void WindowFixture::AwaitComputer() {
+    if (!window->Worker) return;
+    EXPECT_TRUE(window->Worker->WaitIdle(std::chrono::seconds(60))) << "the computer never decided";
+    QCoreApplication::sendPostedEvents(window->Worker.get(), QEvent::MetaCall);
+}
+
+void WindowFixture::StepAndAwait() {
+    window->ControllerStep();
+    AwaitComputer();
 }
 
 void WindowFixture::ViewIdle() {

@@ -79,6 +79,9 @@ struct WindowFixture {
     std::function<bool(TFConnexion&)> newGameDialog;
     // Run by every fake box and file dialog while it is "open".
     std::function<void()> whileAsked;
+    // The computer's decision on the worker's thread; empty: the engine's. Shared with the
+    // worker, which may outlive the fixture.
+    std::shared_ptr<TDecideFn> decide = std::make_shared<TDecideFn>();
     QTemporaryDir folder;
     QString home;
     std::unique_ptr<TMainWindow> window;
@@ -94,6 +97,11 @@ struct WindowFixture {
     void SetPosition(const std::string& board, int reserveWhite, int reserveBlack, int toMove);
     // The view has finished showing whatever it was showing.
     void ViewIdle();
+    // Waits for the computer's decision under way and hands its move to the window, as
+    // the event loop would.
+    void AwaitComputer();
+    // A controller step, and the decision it asked for.
+    void StepAndAwait();
     QString Panel(int panel) const;
     // A value of the per-user store, "Section/Name".
     QString Stored(const QString& key) const;
