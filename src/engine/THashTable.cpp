@@ -3,6 +3,11 @@
 #include "Random.h"
 
 #include <cstdlib>
+#include <memory>
+#include <new>
+#ifdef __linux__
+#include <sys/mman.h>
+#endif
 
 namespace vantorel {
 namespace {
@@ -12,10 +17,30 @@ int32_t Positive(int64_t value) {
     return static_cast<int32_t>(r < 0 ? r + THashTable::kModulus : r);
 }
 
+constexpr size_t kLargePage = size_t{2} << 20;
+
 } // namespace
 
+template <typename T> TLargePageArray<T>::TLargePageArray(size_t count) : count_(count) {
+    const size_t bytes = (count * sizeof(T) + kLargePage - 1) / kLargePage * kLargePage;
+    data_ = static_cast<T*>(std::aligned_alloc(kLargePage, bytes));
+    if (!data_) throw std::bad_alloc();
+#ifdef MADV_HUGEPAGE
+    madvise(data_, bytes, MADV_HUGEPAGE); // a hint: refused, the table works all the same
+#endif
+    std::uninitialized_value_construct_n(data_, count);
+}
+
+template <typename T> TLargePageArray<T>::~TLargePageArray() {
+    std::destroy_n(data_, count_);
+    std::free(data_);
+}
+
+template class TLargePageArray<TTableKeySlot>;
+template class TLargePageArray<TElement>;
+
 THashTable::THashTable(int pointCount, TickSource tick)
-    : keys_(kSlots), elements_(new TElement[kSlots]), tick_(tick) {
+    : keys_(kSlots), elements_(kSlots), tick_(tick) {
     // The board string is read as a number in base 256 modulo 65003, so each point
     // contributes its character times 256^(distance to the end).
     const auto n = static_cast<size_t>(pointCount);

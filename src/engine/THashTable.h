@@ -15,6 +15,23 @@
 
 namespace vantorel {
 
+// A fixed array in memory of its own, asked for in large pages where the system offers them:
+// the table is probed at random across 20 MB, so small pages cost a page walk per probe.
+template <typename T> class TLargePageArray {
+public:
+    explicit TLargePageArray(size_t count);
+    ~TLargePageArray();
+    TLargePageArray(const TLargePageArray&) = delete;
+    TLargePageArray& operator=(const TLargePageArray&) = delete;
+
+    T& operator[](size_t i) { return data_[i]; }
+    const T& operator[](size_t i) const { return data_[i]; }
+
+private:
+    T* data_ = nullptr;
+    size_t count_ = 0;
+};
+
 // The position a table entry stands for: board, reserves and the side that moved last
 // (the same board with the other side to move is another position).
 struct TTableKey {
@@ -41,6 +58,13 @@ struct TElement {
     int8_t UpperPly = 0;
     // The move chosen here last time, tried first whatever the draft.
     TMove BestMove = NoMove;
+};
+
+// What a probe reads first: kept apart from the bounds so that it touches one small record.
+struct TTableKeySlot {
+    TTableKey Key;
+    uint32_t LastUsed = 0;
+    bool Used = false;
 };
 
 class THashTable {
@@ -104,17 +128,13 @@ public:
     static int ProbeSlot(int32_t h, int k);
 
 private:
-    struct KeySlot {
-        TTableKey Key;
-        uint32_t LastUsed = 0;
-        bool Used = false;
-    };
+    using KeySlot = TTableKeySlot;
 
     int32_t hashBase_ = 0;            // every point empty
     std::vector<int32_t> whiteDelta_; // change of the hash for a white piece on point p
     std::vector<int32_t> blackDelta_;
-    std::vector<KeySlot> keys_;
-    std::unique_ptr<TElement[]> elements_;
+    TLargePageArray<KeySlot> keys_;
+    TLargePageArray<TElement> elements_;
     int count_ = 0;
     TickSource tick_;
     uint32_t accesses_ = 0;
