@@ -611,6 +611,7 @@ TSearchLine TSearch::Negascout(int p, int32_t alpha, int32_t beta) {
 }
 
 TSearchLine TSearch::Run(TAlgorithm algorithm) {
+    stopped_ = false; // a stop ends one run; the request itself is polled again
     Depth = std::clamp(Depth, 0, kMaxDepth);
     if (algorithm == TAlgorithm::Negascout) return Negascout(0, -kInfinity, kInfinity);
     // The memory-enhanced searches need a table; a game without one lends one for this run
