@@ -1,10 +1,14 @@
 // One frame really drawn: an orange plane fills the middle of the picture.
+#include "scene/TMovement.h"
 #include "scene/TSceneViewer.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
 
 using namespace vantorel::scene;
 
@@ -72,4 +76,77 @@ TEST(Render, HudTextStandsAtItsPixelPlace) {
     };
     EXPECT_GT(brightIn(10, 10, 160, 50), 100);
     EXPECT_EQ(brightIn(0, 120, 320, 240), 0);
+}
+
+namespace {
+
+// Runs the event loop for `ms` milliseconds.
+void RunFor(int ms) {
+    QElapsedTimer wait;
+    wait.start();
+    while (wait.elapsed() < ms)
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+} // namespace
+
+// Guards the window at rest: with nothing moving the viewer must stop drawing (it drew 60
+// frames a second, two cores busy in the software renderer), and still draw at once what
+// changes or moves.
+TEST(Render, AViewerAtRestDrawsNoFramesAndWakesForChanges) {
+    TScene scene;
+    auto* camera = scene.Root().AddChild<TCamera>();
+    camera->SetPosition({0, 0, 10});
+    auto* plane = scene.Root().AddChild<TPlane>();
+    plane->SetSize(4, 4);
+    TSceneViewer viewer;
+    viewer.resize(320, 240);
+    viewer.SetScene(&scene);
+    viewer.SetCamera(camera);
+    int frames = 0;
+    QObject::connect(&viewer, &TSceneViewer::FrameRendered, [&] { ++frames; });
+    viewer.show();
+    viewer.SetCadencerEnabled(true);
+    RunFor(1500);
+    ASSERT_GT(frames, 0) << "the first picture is drawn";
+
+    struct Phase {
+        const char* what;
+        std::function<void()> act;
+        int ms;
+        int minFrames, maxFrames;
+    };
+    TMovement* movement = nullptr;
+    const std::vector<Phase> phases = {
+        {"at rest", [] {}, 1000, 0, 0},
+        {"an object moved from outside",
+         [&] {
+             plane->SetPosition({1, 0, 0});
+         },
+         300, 1, 3},
+        {"the same position again",
+         [&] {
+             plane->SetPosition({1, 0, 0});
+         },
+         300, 0, 0},
+        {"a frame asked for", [&] { viewer.RequestFrame(); }, 300, 1, 2},
+        {"a movement of one second",
+         [&] {
+             movement = &plane->GetOrCreateMovement();
+             const int path = movement->AddPath(false);
+             movement->AddNode(path, {1, 0, 0}, {}, 2.0);
+             movement->AddNode(path, {-1, 0, 0}, {}, 2.0);
+             movement->StartPathTravel();
+         },
+         700, 10, 1000},
+        {"after the movement", [] { RunFor(1200); }, 1000, 0, 0},
+    };
+    for (const Phase& phase : phases) {
+        phase.act();
+        const int before = frames;
+        RunFor(phase.ms);
+        EXPECT_GE(frames - before, phase.minFrames) << phase.what;
+        EXPECT_LE(frames - before, phase.maxFrames) << phase.what;
+    }
+    EXPECT_TRUE(viewer.CadencerResting());
 }
