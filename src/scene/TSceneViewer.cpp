@@ -146,8 +146,10 @@ void TSceneViewer::Step(double deltaTime) {
 
 void TSceneViewer::CadencerTick() {
     const double now = clock_.elapsed() / 1000.0;
-    // A long pause (a search, a dialog) is not one giant step of the animations.
-    const double delta = std::clamp(now - lastTime_, 0.0, 0.1);
+    // A long pause (a search, a dialog) is not one giant step of the animations; but a slow
+    // frame of the software renderer is real time that the pieces must make up, or a move
+    // crawls until its time-out cuts it.
+    const double delta = std::clamp(now - lastTime_, 0.0, kLongestStepMs / 1000.0);
     lastTime_ = now;
     if (scene_) scene_->Progress(delta, now);
     if (NeedsFrame()) {

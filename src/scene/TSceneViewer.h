@@ -50,6 +50,8 @@ public:
     static constexpr int kActiveStepMs = 16;
     static constexpr int kRestingStepMs = 100;
     static constexpr int kQuietStepsBeforeRest = 30;
+    // The longest time one progress step stands for.
+    static constexpr int kLongestStepMs = 250;
 
     // The scene cadencer: progress steps, and frames when something changed, while enabled.
     void SetCadencerEnabled(bool on);
