@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QScreen>
 
 #include <gtest/gtest.h>
@@ -58,6 +59,26 @@ TEST(WindowGl, TheBoardFillsTheViewAtTheDefaultSize) {
     EXPECT_GT(bottom - top, picture.height() * 55 / 100)
         << "the points span " << bottom - top << " of " << picture.height() << " pixels";
     EXPECT_GT(numberPixels, 24 * 20) << "each of the 24 numbers shows in its colour";
+}
+
+// Guards the window that drew 60 frames a second while waiting for a click: with the
+// clock running and a human to play, no frame is drawn; a click is shown at once.
+TEST(WindowGl, AWindowWaitingForAClickDrawsNothing) {
+    WindowFixture f;
+    f.StartNineMensMorris(kWhite);
+    f.window->resize(800, 600);
+    f.window->show();
+    f.window->GLSceneViewer1->SetCadencerEnabled(true);
+    f.window->Horloge.start();
+    RunFor(2000);
+    int frames = 0;
+    QObject::connect(f.window->GLSceneViewer1, &scene::TSceneViewer::FrameRendered,
+                     [&] { ++frames; });
+    RunFor(2000);
+    EXPECT_EQ(frames, 0) << "frames drawn in two idle seconds";
+    f.Game().Click(0, kNoColour, -1);
+    RunFor(500);
+    EXPECT_GT(frames, 5) << "the placement is animated";
 }
 
 } // namespace
