@@ -26,12 +26,22 @@ std::vector<std::string> StartingNames() {
     return names;
 }
 
+std::vector<std::string> WalkStatusCatalogue();
+
 // Room around a label's text: its frame and the few pixels a style keeps free inside.
 constexpr int kTextPadding = 8;
 
 } // namespace
 
 std::vector<std::string> StatusCatalogueTexts() {
+    // The catalogue never changes while the program runs: walked once.
+    static const std::vector<std::string> catalogue = WalkStatusCatalogue();
+    return catalogue;
+}
+
+namespace {
+
+std::vector<std::string> WalkStatusCatalogue() {
     TPlateau game(0, false, nullptr);
     for (int die = 1; die <= 3; ++die)
         game.Dice[static_cast<size_t>(die)].Value = 6;
@@ -78,6 +88,8 @@ std::vector<std::string> StatusCatalogueTexts() {
     found.erase(std::string());
     return {found.begin(), found.end()};
 }
+
+} // namespace
 
 std::vector<std::string> MoveLineSamples() {
     TPlateau game(0, false, nullptr);

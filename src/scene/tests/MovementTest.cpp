@@ -123,7 +123,9 @@ TEST(Movement, SlowFramesKeepPiecesOnTime) {
     }
     viewer.SetCadencerEnabled(false);
     const double seconds = clock.elapsed() / 1000.0;
-    EXPECT_NEAR(piece->Position().x(), seconds, 0.45) << "one unit a second";
+    // A loaded machine may hold the program back a little longer than a slow frame.
+    EXPECT_GT(piece->Position().x(), seconds - 0.5) << "one unit a second";
+    EXPECT_LE(piece->Position().x(), seconds + 0.05);
 }
 
 } // namespace

@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <vector>
 
 using namespace vantorel::scene;
 
@@ -88,6 +87,17 @@ void RunFor(int ms) {
         QApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
+// Runs the event loop until `done` (true) or for `ms` milliseconds at most (false).
+bool RunUntil(const std::function<bool()>& done, int ms) {
+    QElapsedTimer wait;
+    wait.start();
+    while (!done()) {
+        if (wait.elapsed() > ms) return false;
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
+}
+
 } // namespace
 
 // Guards the window at rest: with nothing moving the viewer must stop drawing (it drew 60
@@ -107,46 +117,39 @@ TEST(Render, AViewerAtRestDrawsNoFramesAndWakesForChanges) {
     QObject::connect(&viewer, &TSceneViewer::FrameRendered, [&] { ++frames; });
     viewer.show();
     viewer.SetCadencerEnabled(true);
-    RunFor(1500);
-    ASSERT_GT(frames, 0) << "the first picture is drawn";
+    const auto resting = [&] { return viewer.CadencerResting(); };
+    const auto drawnSince = [&](int before) {
+        return [&frames, before] { return frames > before; };
+    };
+    ASSERT_TRUE(RunUntil(drawnSince(0), 10000)) << "the first picture is drawn";
+    ASSERT_TRUE(RunUntil(resting, 10000));
 
-    struct Phase {
-        const char* what;
-        std::function<void()> act;
-        int ms;
-        int minFrames, maxFrames;
-    };
-    TMovement* movement = nullptr;
-    const std::vector<Phase> phases = {
-        {"at rest", [] {}, 1000, 0, 0},
-        {"an object moved from outside",
-         [&] {
-             plane->SetPosition({1, 0, 0});
-         },
-         300, 1, 3},
-        {"the same position again",
-         [&] {
-             plane->SetPosition({1, 0, 0});
-         },
-         300, 0, 0},
-        {"a frame asked for", [&] { viewer.RequestFrame(); }, 300, 1, 2},
-        {"a movement of one second",
-         [&] {
-             movement = &plane->GetOrCreateMovement();
-             const int path = movement->AddPath(false);
-             movement->AddNode(path, {1, 0, 0}, {}, 2.0);
-             movement->AddNode(path, {-1, 0, 0}, {}, 2.0);
-             movement->StartPathTravel();
-         },
-         700, 10, 1000},
-        {"after the movement", [] { RunFor(1200); }, 1000, 0, 0},
-    };
-    for (const Phase& phase : phases) {
-        phase.act();
+    const auto idleFrames = [&](int ms) {
         const int before = frames;
-        RunFor(phase.ms);
-        EXPECT_GE(frames - before, phase.minFrames) << phase.what;
-        EXPECT_LE(frames - before, phase.maxFrames) << phase.what;
-    }
-    EXPECT_TRUE(viewer.CadencerResting());
+        RunFor(ms);
+        return frames - before;
+    };
+    EXPECT_EQ(idleFrames(1000), 0) << "at rest";
+
+    int before = frames;
+    plane->SetPosition({1, 0, 0});
+    EXPECT_TRUE(RunUntil(drawnSince(before), 3000)) << "an object moved from outside";
+    ASSERT_TRUE(RunUntil(resting, 5000));
+    plane->SetPosition({1, 0, 0});
+    EXPECT_EQ(idleFrames(300), 0) << "the same position again";
+
+    before = frames;
+    viewer.RequestFrame();
+    EXPECT_TRUE(RunUntil(drawnSince(before), 3000)) << "a frame asked for";
+
+    before = frames;
+    TMovement& movement = plane->GetOrCreateMovement();
+    const int path = movement.AddPath(false);
+    movement.AddNode(path, {1, 0, 0}, {}, 2.0);
+    movement.AddNode(path, {-1, 0, 0}, {}, 2.0);
+    movement.StartPathTravel();
+    ASSERT_TRUE(RunUntil([&] { return !movement.Travelling(); }, 10000));
+    EXPECT_GE(frames - before, 5) << "a movement of one second is drawn as it goes";
+    ASSERT_TRUE(RunUntil(resting, 5000)) << "rest after the movement";
+    EXPECT_EQ(idleFrames(1000), 0) << "after the movement";
 }

@@ -70,14 +70,19 @@ TEST(WindowGl, AWindowWaitingForAClickDrawsNothing) {
     f.window->show();
     f.window->GLSceneViewer1->SetCadencerEnabled(true);
     f.window->Horloge.start();
-    RunFor(2000);
+    QElapsedTimer wait;
+    wait.start();
+    while (!f.window->GLSceneViewer1->CadencerResting() && wait.elapsed() < 10000)
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
     int frames = 0;
     QObject::connect(f.window->GLSceneViewer1, &scene::TSceneViewer::FrameRendered,
                      [&] { ++frames; });
     RunFor(2000);
     EXPECT_EQ(frames, 0) << "frames drawn in two idle seconds";
     f.Game().Click(0, kNoColour, -1);
-    RunFor(500);
+    wait.restart();
+    while (frames <= 5 && wait.elapsed() < 5000)
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
     EXPECT_GT(frames, 5) << "the placement is animated";
 }
 
