@@ -141,6 +141,7 @@ void TCamera::Reset() {
     style_ = Style::Perspective;
     sceneScale_ = 1;
     target_ = nullptr;
+    Changed();
     SetPosition({0, 0, 10});
     SetDirection({0, 0, -1});
     SetUp({0, 1, 0});
@@ -420,6 +421,7 @@ void TSprite::SetSize(double size) {
 void TSprite::SetAlphaChannel(bool on) {
     alpha_ = on;
     ApplyMaterial();
+    Changed();
 }
 
 void TSprite::Rebuild() {
@@ -548,10 +550,12 @@ void TFire::Ignite(double scale, double intensity, const std::string& texture) {
     drawn->addDrawable(fire->getParticleSystem());
     group->addChild(drawn);
     SetGeometry(group);
+    burning_ = true;
 }
 
 void TFire::Extinguish() {
     SetGeometry(nullptr);
+    burning_ = false;
 }
 
 THeightField::THeightField(TScene& scene, TSceneObject* parent)

@@ -36,15 +36,15 @@ public:
     static constexpr double kOrthoUnits = 80.0;
 
     double FocalLength() const { return focalLength_; }
-    void SetFocalLength(double f) { focalLength_ = f > 1e-3 ? f : 1e-3; }
+    void SetFocalLength(double f) { Set(focalLength_, f > 1e-3 ? f : 1e-3); }
     double DepthOfView() const { return depthOfView_; }
-    void SetDepthOfView(double d) { depthOfView_ = d; }
+    void SetDepthOfView(double d) { Set(depthOfView_, d); }
     Style CameraStyle() const { return style_; }
-    void SetCameraStyle(Style s) { style_ = s; }
+    void SetCameraStyle(Style s) { Set(style_, s); }
     double SceneScale() const { return sceneScale_; }
-    void SetSceneScale(double s) { sceneScale_ = s > 1e-6 ? s : 1e-6; }
+    void SetSceneScale(double s) { Set(sceneScale_, s > 1e-6 ? s : 1e-6); }
     TSceneObject* Target() const { return target_; }
-    void SetTarget(TSceneObject* target) { target_ = target; }
+    void SetTarget(TSceneObject* target) { Set(target_, target); }
     // Moves the camera along the line to its target: distance × factor.
     void AdjustDistanceToTarget(double factor);
     // The library's default placement: at (0, 0, 10) of its parent, looking along −z,
@@ -59,6 +59,11 @@ protected:
     TCamera(TScene& scene, TSceneObject* parent);
 
 private:
+    template <class T> void Set(T& field, T value) {
+        if (field == value) return;
+        field = value;
+        Changed();
+    }
     double focalLength_ = 50.0;
     double depthOfView_ = 100.0;
     Style style_ = Style::Perspective;
@@ -254,10 +259,15 @@ public:
     // `texture`: a picture file of one soft flame; empty draws untextured particles.
     void Ignite(double scale, double intensity, const std::string& texture);
     void Extinguish();
+    // Its flames move on every frame: the picture is never at rest while it burns.
+    bool Burning() const { return burning_; }
 
 protected:
     friend class TSceneObject;
     TFire(TScene& scene, TSceneObject* parent);
+
+private:
+    bool burning_ = false;
 };
 
 // A surface over the object's xy plane whose height (its z) a function gives.

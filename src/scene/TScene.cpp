@@ -44,12 +44,28 @@ void TScene::Clear() {
 void TScene::Register(TSceneObject* object) {
     objects_.push_back(object);
     ++generation_;
+    Touch();
 }
 
 void TScene::Unregister(TSceneObject* object) {
     auto it = std::find(objects_.begin(), objects_.end(), object);
     if (it != objects_.end()) objects_.erase(it);
     ++generation_;
+    Touch();
+}
+
+void TScene::Touch() {
+    ++revision_;
+    if (OnChanged) OnChanged();
+}
+
+bool TScene::Moving() const {
+    for (const TSceneObject* object : objects_) {
+        if (object->Movement() && object->Movement()->Travelling()) return true;
+        if (object->Kind() == TObjectKind::Fire && static_cast<const TFire*>(object)->Burning())
+            return true;
+    }
+    return false;
 }
 
 void TScene::ForEach(const std::function<void(TSceneObject&)>& visit) {

@@ -27,6 +27,15 @@ public:
     void Progress(double deltaTime, double newTime);
     void StopAllMovements();
 
+    // Bumped by every change that shows in the picture: the viewer draws a frame only when
+    // it moved since the last one, so a board at rest costs nothing.
+    uint64_t Revision() const { return revision_; }
+    void Touch();
+    // Called on every change; the viewer wakes its cadencer with it.
+    std::function<void()> OnChanged;
+    // Something moves by itself: a travelling movement or a burning fire.
+    bool Moving() const;
+
     // Calls `visit` for every object under the root, parents before children.
     void ForEach(const std::function<void(TSceneObject&)>& visit);
     // Wire-frame or filled drawing of every object under the root.
@@ -53,6 +62,7 @@ private:
     std::unique_ptr<TDummyCube> root_;
     std::vector<TSceneObject*> objects_; // every live object, for the walk's checks
     uint64_t generation_ = 0;
+    uint64_t revision_ = 0;
 };
 
 } // namespace vantorel::scene

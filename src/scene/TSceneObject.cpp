@@ -74,6 +74,11 @@ TSceneObject::~TSceneObject() {
 void TSceneObject::Adopt(std::unique_ptr<TSceneObject> child) {
     content_->addChild(child->transform_);
     children_.push_back(std::move(child));
+    Changed();
+}
+
+void TSceneObject::Changed() {
+    scene_->Touch();
 }
 
 void TSceneObject::DeleteChildren() {
@@ -83,6 +88,7 @@ void TSceneObject::DeleteChildren() {
     for (auto& child : doomed)
         content_->removeChild(child->transform_);
     doomed.clear();
+    Changed();
 }
 
 bool TSceneObject::DeleteChild(TSceneObject* child) {
@@ -92,6 +98,7 @@ bool TSceneObject::DeleteChild(TSceneObject* child) {
     std::unique_ptr<TSceneObject> doomed = std::move(*it);
     children_.erase(it);
     content_->removeChild(doomed->transform_);
+    Changed();
     return true;
 }
 
@@ -101,12 +108,14 @@ void TSceneObject::SetName(std::string name) {
 }
 
 void TSceneObject::SetPosition(const Vec3& p) {
+    if (p == position_) return;
     position_ = p;
     UpdateTransform();
 }
 
 void TSceneObject::SetDirection(const Vec3& d) {
     const Vec3 to = Normalised(d, direction_);
+    if (to == direction_) return;
     const Vec3 from = direction_;
     const double dot = std::clamp(from * to, -1.0, 1.0);
     if (dot < -1.0 + 1e-12) {
@@ -125,16 +134,20 @@ void TSceneObject::SetDirection(const Vec3& d) {
 void TSceneObject::SetUp(const Vec3& u) {
     Vec3 up = Normalised(u, up_);
     up = up - direction_ * (up * direction_);
-    up_ = Normalised(up, up_);
+    up = Normalised(up, up_);
+    if (up == up_) return;
+    up_ = up;
     UpdateTransform();
 }
 
 void TSceneObject::SetScale(const Vec3& s) {
+    if (s == scale_) return;
     scale_ = s;
     UpdateTransform();
 }
 
 void TSceneObject::SetRollAngle(double degrees) {
+    if (degrees == roll_) return;
     const osg::Quat turn((degrees - roll_) * kDegree, direction_);
     up_ = Normalised(turn * up_, up_);
     roll_ = degrees;
@@ -142,6 +155,7 @@ void TSceneObject::SetRollAngle(double degrees) {
 }
 
 void TSceneObject::SetTurnAngle(double degrees) {
+    if (degrees == turn_) return;
     const osg::Quat turn((degrees - turn_) * kDegree, up_);
     direction_ = Normalised(turn * direction_, direction_);
     turn_ = degrees;
@@ -149,6 +163,7 @@ void TSceneObject::SetTurnAngle(double degrees) {
 }
 
 void TSceneObject::SetPitchAngle(double degrees) {
+    if (degrees == pitch_) return;
     const Vec3 right = up_ ^ direction_;
     const osg::Quat turn((degrees - pitch_) * kDegree, right);
     direction_ = Normalised(turn * direction_, direction_);
@@ -158,8 +173,10 @@ void TSceneObject::SetPitchAngle(double degrees) {
 }
 
 void TSceneObject::SetVisible(bool visible) {
+    if (visible == visible_) return;
     visible_ = visible;
     transform_->setNodeMask(visible ? ~0u : 0u);
+    Changed();
 }
 
 osg::Matrixd TSceneObject::LocalMatrix() const {
@@ -174,6 +191,7 @@ osg::Matrixd TSceneObject::LocalMatrix() const {
 
 void TSceneObject::UpdateTransform() {
     transform_->setMatrix(LocalMatrix());
+    Changed();
 }
 
 osg::Matrixd TSceneObject::LocalToWorld() const {
@@ -205,11 +223,14 @@ void TSceneObject::SetGeometry(osg::ref_ptr<osg::Node> geometry) {
     geometry_ = geometry;
     if (geometry_) content_->insertChild(0, geometry_);
     ApplyMaterial();
+    Changed();
 }
 
 void TSceneObject::SetMaterial(const TMaterial& material) {
+    if (material == material_) return;
     material_ = material;
     ApplyMaterial();
+    Changed();
 }
 
 void TSceneObject::ApplyMaterial() {
@@ -246,6 +267,7 @@ void TSceneObject::ApplyMaterial() {
 
 void TSceneObject::SetWireframe(bool on) {
     wireframe_ = on;
+    Changed();
     osg::StateSet* state = transform_->getOrCreateStateSet();
     if (on)
         state->setAttributeAndModes(

@@ -55,6 +55,7 @@ struct TMaterial {
     std::string LibraryMaterial; // empty: none
 
     void SetAllColours(const Colour& c) { Ambient = Diffuse = Emission = Specular = c; }
+    bool operator==(const TMaterial&) const = default;
 };
 
 class TSceneObject {
@@ -142,6 +143,8 @@ protected:
     // The kind's drawing under the content group, rebuilt when a kind parameter changes.
     void SetGeometry(osg::ref_ptr<osg::Node> geometry);
     virtual void ApplyMaterial();
+    // Something that shows in the picture changed: the scene's revision moves on.
+    void Changed();
 
 private:
     friend class TScene;

@@ -1,7 +1,9 @@
 #include "TSceneViewer.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QOpenGLContext>
+#include <QPointer>
 #include <QWheelEvent>
 
 #include <osg/CullFace>
@@ -66,12 +68,14 @@ void TSceneViewer::PrepareSurfaceFormat() {
 TSceneViewer::TSceneViewer(QWidget* parent) : QOpenGLWidget(parent) {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
-    cadencer_.setInterval(16);
+    cadencer_.setInterval(kActiveStepMs);
     connect(&cadencer_, &QTimer::timeout, this, &TSceneViewer::CadencerTick);
     clock_.start();
+    qApp->installEventFilter(this);
 }
 
 TSceneViewer::~TSceneViewer() {
+    qApp->removeEventFilter(this);
     cadencer_.stop();
     // The context dies in the base destructor, after this object's members.
     if (context()) disconnect(context(), nullptr, this, nullptr);
@@ -83,21 +87,56 @@ TSceneViewer::~TSceneViewer() {
 }
 
 void TSceneViewer::SetScene(TScene* scene) {
+    if (scene_ && scene_ != scene) scene_->OnChanged = nullptr;
     scene_ = scene;
+    // The scene may outlive this widget: the guard keeps it from waking a dead one.
+    if (scene_)
+        scene_->OnChanged = [self = QPointer<TSceneViewer>(this)] {
+            if (self) self->Wake();
+        };
+    RequestFrame();
     if (viewer_) viewer_->setSceneData(scene ? scene->RootNode() : nullptr);
 }
 
 void TSceneViewer::SetCamera(TCamera* camera) {
+    if (camera != camera_) RequestFrame();
     camera_ = camera;
 }
 
 void TSceneViewer::SetCadencerEnabled(bool on) {
+    resting_ = false;
+    quietSteps_ = 0;
+    cadencer_.setInterval(kActiveStepMs);
     if (on && !cadencer_.isActive()) {
         lastTime_ = clock_.elapsed() / 1000.0;
         cadencer_.start();
     } else if (!on) {
         cadencer_.stop();
     }
+}
+
+void TSceneViewer::Wake() {
+    quietSteps_ = 0;
+    if (!resting_) return;
+    resting_ = false;
+    if (cadencer_.isActive()) cadencer_.start(kActiveStepMs);
+}
+
+void TSceneViewer::RequestFrame() {
+    frameWanted_ = true;
+    Wake();
+    update();
+}
+
+bool TSceneViewer::NeedsFrame() const {
+    return frameWanted_ || (scene_ && scene_->Revision() != drawnRevision_) ||
+           !(buffer_ == drawnBuffer_);
+}
+
+bool TSceneViewer::eventFilter(QObject* watched, QEvent* event) {
+    if (resting_ && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease))
+        Wake();
+    return QOpenGLWidget::eventFilter(watched, event);
 }
 
 void TSceneViewer::Step(double deltaTime) {
@@ -107,11 +146,21 @@ void TSceneViewer::Step(double deltaTime) {
 
 void TSceneViewer::CadencerTick() {
     const double now = clock_.elapsed() / 1000.0;
-    // A long pause (a search, a dialog) is not one giant step of the animations.
-    const double delta = std::clamp(now - lastTime_, 0.0, 0.1);
+    // A long pause (a search, a dialog) is not one giant step of the animations; but a slow
+    // frame of the software renderer is real time that the pieces must make up, or a move
+    // crawls until its time-out cuts it.
+    const double delta = std::clamp(now - lastTime_, 0.0, kLongestStepMs / 1000.0);
     lastTime_ = now;
     if (scene_) scene_->Progress(delta, now);
-    update();
+    if (NeedsFrame()) {
+        Wake();
+        update();
+    } else if (scene_ && scene_->Moving()) {
+        quietSteps_ = 0;
+    } else if (!resting_ && ++quietSteps_ >= kQuietStepsBeforeRest) {
+        resting_ = true;
+        cadencer_.start(kRestingStepMs);
+    }
 }
 
 void TSceneViewer::initializeGL() {
@@ -187,6 +236,10 @@ void TSceneViewer::paintGL() {
     viewer_->setSceneData(eye ? scene_->RootNode() : nullptr);
     viewer_->frame();
     rendering_ = false;
+    frameWanted_ = false;
+    drawnRevision_ = scene_ ? scene_->Revision() : 0;
+    drawnBuffer_ = buffer_;
+    ++framesDrawn_;
     emit FrameRendered();
 }
 
@@ -213,23 +266,27 @@ QImage TSceneViewer::Snapshot() {
 }
 
 void TSceneViewer::mousePressEvent(QMouseEvent* event) {
+    Wake();
     const QPoint p = event->position().toPoint();
     if (const auto button = ButtonOf(event->button()))
         emit MouseDown(*button, ShiftOf(event->buttons(), event->modifiers()), p.x(), p.y());
 }
 
 void TSceneViewer::mouseReleaseEvent(QMouseEvent* event) {
+    Wake();
     const QPoint p = event->position().toPoint();
     if (const auto button = ButtonOf(event->button()))
         emit MouseUp(*button, ShiftOf(event->buttons(), event->modifiers()), p.x(), p.y());
 }
 
 void TSceneViewer::mouseMoveEvent(QMouseEvent* event) {
+    Wake();
     const QPoint p = event->position().toPoint();
     emit MouseMove(ShiftOf(event->buttons(), event->modifiers()), p.x(), p.y());
 }
 
 void TSceneViewer::wheelEvent(QWheelEvent* event) {
+    Wake();
     emit Wheel(event->angleDelta().y());
     event->accept();
 }

@@ -1,8 +1,13 @@
 #pragma once
 // The widget the scene is drawn in: an OpenSceneGraph viewer embedded in a QOpenGLWidget,
-// the cadencer that runs the scene's progress step and asks for a frame (about 60 per
-// second while enabled), the buffer switches, picking in widget pixels, and the mouse
-// events turned into the board views' terms.
+// the cadencer that runs the scene's progress step, the buffer switches, picking in widget
+// pixels, and the mouse events turned into the board views' terms.
+//
+// A frame is drawn only when the picture changed: the scene's revision moved, the buffer
+// switches changed, or somebody asked (resize, expose, `RequestFrame`). While something
+// moves the cadencer steps about 60 times a second; after half a second with nothing to
+// draw it rests, stepping ten times a second without drawing (the views notice a changed
+// game in their step), until a change of the scene, an input event or a request wakes it.
 #include "TScene.h"
 #include "TShiftState.h"
 
@@ -22,6 +27,7 @@ struct TBuffer {
     bool Fog = false;
     bool DepthTest = true;
     bool FaceCulling = true;
+    bool operator==(const TBuffer&) const = default;
 };
 
 class TSceneViewer : public QOpenGLWidget {
@@ -41,9 +47,21 @@ public:
 
     TBuffer& Buffer() { return buffer_; }
 
-    // The scene cadencer: progress steps and frames while enabled.
+    static constexpr int kActiveStepMs = 16;
+    static constexpr int kRestingStepMs = 100;
+    static constexpr int kQuietStepsBeforeRest = 30;
+    // The longest time one progress step stands for.
+    static constexpr int kLongestStepMs = 250;
+
+    // The scene cadencer: progress steps, and frames when something changed, while enabled.
     void SetCadencerEnabled(bool on);
     bool CadencerEnabled() const { return cadencer_.isActive(); }
+    // True while the cadencer rests: nothing moved for a while and no frame is drawn.
+    bool CadencerResting() const { return resting_; }
+    // A frame soon, and the cadencer awake: for changes the scene cannot see.
+    void RequestFrame();
+    // Frames drawn since the viewer was made.
+    uint64_t FramesDrawn() const { return framesDrawn_; }
     // One progress step by hand (tests, and the editor's single step).
     void Step(double deltaTime);
 
@@ -77,9 +95,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    // Key presses anywhere in the program wake the cadencer: they may change the game.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CadencerTick();
+    void Wake();
+    bool NeedsFrame() const;
     void ReleaseGl();
 
     TScene* scene_ = nullptr;
@@ -89,6 +111,12 @@ private:
     QElapsedTimer clock_;
     double lastTime_ = 0;
     bool rendering_ = false;
+    bool resting_ = false;
+    int quietSteps_ = 0;
+    bool frameWanted_ = true;
+    uint64_t drawnRevision_ = 0;
+    TBuffer drawnBuffer_;
+    uint64_t framesDrawn_ = 0;
     osg::ref_ptr<osgViewer::Viewer> viewer_;
     osg::ref_ptr<osgViewer::GraphicsWindowEmbedded> window_;
 };

@@ -1,8 +1,11 @@
 #include "Sdimain.h"
 
+#include "Boxes.h"
 #include "Session.h"
 #include "SettingsFile.h"
+#include "StatusPanels.h"
 #include "THeldClock.h"
+#include "WindowPlace.h"
 
 #include "game/TFileModele.h"
 
@@ -71,13 +74,6 @@ TBuiltView BuildThemeView(int themeId, TPlateau& game, scene::TSceneViewer& view
 TMainWindow::TMainWindow(TMainWindowParts parts, QWidget* parent)
     : QMainWindow(parent), parts_(std::move(parts)) {
     setWindowTitle(QStringLiteral("Vantorel"));
-    resize(673, 454);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.left() + (area.width() - width()) / 2,
-             area.top() + (area.height() - height()) / 2);
-    }
-
     BuildStatusBar();
     BuildMaterials();
     Assistant = std::make_unique<TAssistant>(*StatusPanels[0], this, [this](const QString& text) {
@@ -133,6 +129,7 @@ TMainWindow::TMainWindow(TMainWindowParts parts, QWidget* parent)
         }
     });
 
+    PlaceMainWindow(*this, *UserStore, StatusTextWidths(StatusPanels[0]->fontMetrics()).Status);
     RebuildView(0);
     RefreshLevelMenu();
     RefreshOpponentMenu();
@@ -181,20 +178,11 @@ void TMainWindow::BuildMaterials() {
 }
 
 void TMainWindow::BuildStatusBar() {
-    const int widths[3] = {500, 100, 100};
-    for (int k = 0; k < 3; ++k) {
-        auto* label = new QLabel(this);
-        label->setFrameShape(QFrame::StyledPanel);
-        label->setFrameShadow(QFrame::Sunken);
-        if (k == 0) {
-            label->setMinimumWidth(0);
-            statusBar()->addWidget(label, 1);
-        } else {
-            label->setFixedWidth(widths[k]);
-            statusBar()->addWidget(label);
-        }
-        StatusPanels[static_cast<size_t>(k)] = label;
-    }
+    auto* panels = new TStatusPanels(this);
+    statusBar()->addWidget(panels, 1);
+    for (int k = 0; k < 3; ++k)
+        StatusPanels[static_cast<size_t>(k)] = panels->Panel(k);
+    new TStatusHints(*this, *StatusPanels[0]);
 }
 
 bool TMainWindow::ShowMessage(TMessageKind kind, const QString& text) {
@@ -203,21 +191,15 @@ bool TMainWindow::ShowMessage(TMessageKind kind, const QString& text) {
     if (parts_.MessageBox) return parts_.MessageBox(kind, text);
     bool yes = false;
     const QString title = QStringLiteral("Vantorel");
-    switch (kind) {
-    case TMessageKind::Question:
-        yes = QMessageBox::question(this, title, text, QMessageBox::Yes | QMessageBox::No) ==
-              QMessageBox::Yes;
-        break;
-    case TMessageKind::Information:
-        QMessageBox::information(this, title, text);
-        break;
-    case TMessageKind::Error: {
-        QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, this);
-        box.exec();
-        break;
-    }
-    }
-    return yes;
+    const bool question = kind == TMessageKind::Question;
+    QMessageBox box(kind == TMessageKind::Information ? QMessageBox::Information
+                    : question                        ? QMessageBox::Question
+                                                      : QMessageBox::NoIcon,
+                    title, text, question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                    this);
+    WidenForTitle(box);
+    yes = box.exec() == QMessageBox::Yes;
+    return question && yes;
 }
 
 // The view.
@@ -280,7 +262,7 @@ void TMainWindow::RefreshView() {
 }
 
 void TMainWindow::RedrawView() {
-    if (GLSceneViewer1) GLSceneViewer1->update();
+    if (GLSceneViewer1) GLSceneViewer1->RequestFrame();
 }
 
 void TMainWindow::StartDiceRoll() {
@@ -496,11 +478,8 @@ void TMainWindow::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
 }
 
 void TMainWindow::resizeEvent(QResizeEvent* event) {
+    // The panels arrange themselves from the font's widths (StatusPanels.h).
     QMainWindow::resizeEvent(event);
-    if (width() >= 400) {
-        StatusPanels[1]->setFixedWidth(190);
-        StatusPanels[2]->setFixedWidth(190);
-    }
 }
 
 void TMainWindow::closeEvent(QCloseEvent* event) {

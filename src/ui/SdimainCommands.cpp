@@ -8,6 +8,7 @@
 #include "SdimainEditor.h"
 
 #include "THeldClock.h"
+#include "ToolIcons.h"
 
 #include "engine/Random.h"
 
@@ -213,6 +214,8 @@ void TMainWindow::BuildMenus() {
     levels->menuAction()->setObjectName(QStringLiteral("Niveau1"));
     levels->menuAction()->setProperty(kHelpContext, 166);
     QMenu* timed = nullptr;
+    // One level at a time: the items are radio items.
+    auto* levelGroup = new QActionGroup(this);
     for (size_t k = 0; k < std::size(kLevelItems); ++k) {
         const TLevelItem& item = kLevelItems[k];
         if (k == kFirstTimedItem) {
@@ -228,6 +231,7 @@ void TMainWindow::BuildMenus() {
                        tr(item.Caption), item.HelpContext, [this, level] { ChooseLevel(level); });
         action->setCheckable(true);
         action->setData(level);
+        levelGroup->addAction(action);
         LevelItems[k] = action;
     }
 
@@ -270,14 +274,15 @@ void TMainWindow::BuildToolBar() {
     ToolBar_defaut->setObjectName(QStringLiteral("ToolBar_defaut"));
     ToolBar_defaut->setToolTip(tr("Barre d'outils"));
     ToolBar_defaut->setMovable(false);
-    ToolBar_defaut->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    // Pictures only: the hints say what each button does.
+    ToolBar_defaut->setToolButtonStyle(Qt::ToolButtonIconOnly);
     QToolBar* bar = ToolBar_defaut;
 
-    const auto button = [this, bar](const QString& name, QStyle::StandardPixmap icon,
-                                    const QString& text, const QString& hint, int helpContext,
+    const auto button = [this, bar](const QString& name, TToolIcon icon, const QString& text,
+                                    const QString& hint, int helpContext,
                                     std::function<void()> run) {
         QAction* action = AddCommand(nullptr, name, text, helpContext, std::move(run));
-        if (icon != QStyle::SP_CustomBase) action->setIcon(style()->standardIcon(icon));
+        action->setIcon(ToolIcon(icon));
         action->setToolTip(hint);
         // The hint also goes to the status bar while the mouse is over the button.
         action->setStatusTip(hint);
@@ -285,18 +290,21 @@ void TMainWindow::BuildToolBar() {
         bar->widgetForAction(action)->setObjectName(name);
         return action;
     };
-    TB_exit = button(QStringLiteral("TB_exit"), QStyle::SP_DialogCloseButton, QString(),
-                     tr("Quitter"), 114, [this] { FileExit1Execute(); });
-    SBNumeroter =
-        button(QStringLiteral("SBNumeroter"), QStyle::SP_CustomBase, QStringLiteral("123"),
-               tr("Afficher les numéros"), 136, [this] { NumeroterClick(); });
+    TB_exit = button(QStringLiteral("TB_exit"), TToolIcon::Exit, QString(), tr("Quitter"), 114,
+                     [this] { FileExit1Execute(); });
+    SBNumeroter = button(QStringLiteral("SBNumeroter"), TToolIcon::Numbers, QStringLiteral("123"),
+                         tr("Afficher les numéros"), 136, [this] { NumeroterClick(); });
 
     const auto zoomButton = [this, bar](const QString& name, const QString& text,
                                         const QString& hint, bool in) {
         auto* zoom = new QToolButton(bar);
         zoom->setObjectName(name);
         zoom->setText(text);
+        zoom->setIcon(ToolIcon(in ? TToolIcon::ZoomIn : TToolIcon::ZoomOut));
+        zoom->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        zoom->setAutoRaise(true);
         zoom->setToolTip(hint);
+        zoom->setStatusTip(hint);
         connect(zoom, &QToolButton::pressed, this, [this, in] {
             if (WhatsThisMode) return;
             ZoomInHeld = in;
@@ -315,19 +323,19 @@ void TMainWindow::BuildToolBar() {
     TB_zoomout =
         zoomButton(QStringLiteral("TB_zoomout"), QStringLiteral("-"), tr("Zoom arrière"), false);
 
-    TBretourner = button(QStringLiteral("TBretourner"), QStyle::SP_BrowserReload, QString(),
+    TBretourner = button(QStringLiteral("TBretourner"), TToolIcon::Rotate, QString(),
                          tr("Tourner d'un quart de tour"), 117, [this] { RotateClick(); });
-    TB_prev = button(QStringLiteral("TB_prev"), QStyle::SP_ArrowBack, QString(),
+    TB_prev = button(QStringLiteral("TB_prev"), TToolIcon::Previous, QString(),
                      tr("Coup précédent"), 141, [this] { CoupprecedentClick(); });
-    TB_next = button(QStringLiteral("TB_next"), QStyle::SP_ArrowForward, QString(),
-                     tr("Coup suivant"), 142, [this] { CoupsuivantClick(); });
-    TBfilm = button(QStringLiteral("TBfilm"), QStyle::SP_MediaPlay, QString(),
-                    tr("Revoir la partie"), 113, [this] { RejouerClick(); });
+    TB_next = button(QStringLiteral("TB_next"), TToolIcon::Next, QString(), tr("Coup suivant"), 142,
+                     [this] { CoupsuivantClick(); });
+    TBfilm = button(QStringLiteral("TBfilm"), TToolIcon::Replay, QString(), tr("Revoir la partie"),
+                    113, [this] { RejouerClick(); });
     // The stop button explains itself, not the previous move.
     TB_stop =
-        button(QStringLiteral("TB_stop"), QStyle::SP_MediaStop, QString(),
+        button(QStringLiteral("TB_stop"), TToolIcon::Stop, QString(),
                tr("Arrête la partie en cours."), kStopHelpContext, [this] { TB_stopClick(); });
-    TB_aide = button(QStringLiteral("TB_aide"), QStyle::SP_CustomBase, tr("Aide"), tr("Aide"), 0,
+    TB_aide = button(QStringLiteral("TB_aide"), TToolIcon::Help, tr("Aide"), tr("Aide"), 0,
                      [this] { SetWhatsThisMode(!WhatsThisMode); });
     TB_aide->setCheckable(true);
 

@@ -6,6 +6,7 @@
 #include "Session.h"
 #include "THeldClock.h"
 #include "TSongChoice.h"
+#include "ToolIcons.h"
 
 #include "engine/Random.h"
 
@@ -456,12 +457,14 @@ void TMainWindow::RefreshStopButton() {
         return;
     }
     if (Game->GameStatus == kWaiting) {
-        TB_stop->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+        TB_stop->setIcon(ToolIcon(TToolIcon::Continue));
         TB_stop->setToolTip(tr("Continue la partie"));
+        TB_stop->setStatusTip(TB_stop->toolTip());
         if (TBfilm) TBfilm->setEnabled(Game->MoveCount >= 3);
     } else if (Game->GameStatus == kComputerToAct) {
-        TB_stop->setIcon(style()->standardIcon(QStyle::SP_MediaStop));
-        TB_stop->setToolTip(tr("Arrête la partie en cours"));
+        TB_stop->setIcon(ToolIcon(TToolIcon::Stop));
+        TB_stop->setToolTip(tr("Arrête la partie en cours."));
+        TB_stop->setStatusTip(TB_stop->toolTip());
         // A running game between computers cannot be replayed under its own feet.
         if (TBfilm) TBfilm->setEnabled(false);
     }

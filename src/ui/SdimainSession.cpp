@@ -5,6 +5,7 @@
 
 #include "OptionsCommand.h"
 #include "Session.h"
+#include "WindowPlace.h"
 
 #include "game/TFileModele.h"
 
@@ -56,6 +57,7 @@ void TMainWindow::FormCreateSession() {
 
 void TMainWindow::FormDestroySession() {
     if (!UserStore) return;
+    RememberWindowPlace(*this, *UserStore);
     WritePlayers(SettingsPath, PlayerNames);
     const Tmodele& model = Game->Model;
     QString human;
@@ -78,6 +80,14 @@ void TMainWindow::RestoreSession() {
     RebuildView(theme);
     RefreshThemeMenu();
     SetUpLocalGame(kHumanVsComputer, -1, kWhite);
+    // The first game is the game object's own, white against the computer; the human takes
+    // the name last played under, once one was typed.
+    const QString remembered =
+        UserStore ? UserStore->Read(QStringLiteral("Joueur"), {}).trimmed().left(50) : QString();
+    Game->Players[kWhite].Name =
+        remembered.isEmpty() ? std::string(texts::kDefaultWhiteName) : remembered.toStdString();
+    Game->Players[kBlack].Name = texts::kDefaultBlackName;
+    setWindowTitle(Caption());
     if (!StartupFile.isEmpty()) OpenSavedGame(StartupFile);
     if (OptionsRecord[TOptions::Music] == 1) MusicNextPending = true;
     if (OptionsRecord[TOptions::TipOfTheDay] == 1) ShowRandomTip();

@@ -232,6 +232,8 @@ void Tplateau2D_1::ResetScene() {
     RotationAngle = 180;
 
     Camera->SetFocalLength(40);
+    FittedWidth = FittedHeight = 0;
+    ZoomOffset = 0;
     Camera->SetDepthOfView(10);
     Camera->SetDirection({0, -1, 0});
     // Screen up is the board's far side, so the numbers read upright on the turned board.
@@ -260,7 +262,29 @@ void Tplateau2D_1::SetBoardAngle(double degrees) {
 
 void Tplateau2D_1::FrameProgress(scene::TSceneObject&, double, double) {
     if (!FrameStep(kTolerance, false, true)) return;
+    FitCamera();
     DrawMarkers();
+}
+
+void Tplateau2D_1::FitCamera() {
+    const int width = Viewer.ClientWidth(), height = Viewer.ClientHeight();
+    if (width <= 0 || height <= 0) return;
+    if (width != FittedWidth || height != FittedHeight || RotationAngle != FittedAngle) {
+        FittedWidth = width;
+        FittedHeight = height;
+        FittedAngle = RotationAngle;
+        // On the screen: the board (12 across) turned by its angle, the reserve columns
+        // standing at 11 on either side from -5 to 5, half a piece around each.
+        const double theta = RotationAngle * std::numbers::pi / 180.0;
+        const double board = 6 * (std::fabs(std::cos(theta)) + std::fabs(std::sin(theta)));
+        const double halfWidth = std::max(board, 11.5);
+        const double halfHeight = std::max(board, 5.5);
+        const double aspect = static_cast<double>(width) / height;
+        constexpr double kMargin = 1.04;
+        const double half = std::max(halfHeight, halfWidth / aspect) * kMargin;
+        FittedFocal = scene::TCamera::kOrthoUnits / (2 * half * Camera->SceneScale());
+    }
+    Camera->SetFocalLength(FittedFocal * std::max(40 + ZoomOffset, 1.0) / 40);
 }
 
 void Tplateau2D_1::DrawMarkers() {
@@ -304,7 +328,9 @@ void Tplateau2D_1::Resize(int, int) {}
 
 void Tplateau2D_1::Zoom(int32_t delta) {
     delta = std::clamp(delta, -10, 10);
-    Camera->SetFocalLength(Camera->FocalLength() - delta / 5.0);
+    // The steps of a board seen at focal length 40, on top of the fitted one.
+    ZoomOffset = std::clamp(ZoomOffset - delta / 5.0, -36.0, 400.0);
+    FitCamera();
 }
 
 RestingPlace Tplateau2D_1::PieceRestingPlace(int colour, int index) {
@@ -332,13 +358,14 @@ void Tplateau2D_1::ShowNumbers(bool on) {
     if (!LabelsBuilt) {
         if (!on || !BoardObject) return;
         Host.ProcessPendingEvents();
+        // Light yellow on the dark wood, away from the blue lines and the navy points.
         scene::TMaterial material = Plain(kBlackColour);
-        material.Emission = kWhiteColour;
+        material.Emission = {1.0f, 0.9f, 0.45f, 1.0f};
+        const double height = LabelHeight();
         for (int i = 0; i < Game.Model.PointCount(); ++i) {
-            const auto& p = Game.Model.Points[static_cast<size_t>(i)];
             auto* label = BoardObject->AddChild<scene::TSpaceText>();
-            label->SetText(std::to_string(i + 1), 0.5, 0.1);
-            label->SetPosition({BoardX(p.X), BoardY(p.Y), 0.7});
+            label->SetText(std::to_string(i + 1), height, 0.1);
+            label->SetPosition(LabelPlace(i));
             label->SetMaterial(material);
             label->SetRollAngle(angle);
             Labels.push_back(label);
@@ -347,10 +374,36 @@ void Tplateau2D_1::ShowNumbers(bool on) {
         Host.ProcessPendingEvents();
         return;
     }
-    for (scene::TSceneObject* label : Labels) {
-        label->SetVisible(on);
-        label->SetRollAngle(angle);
+    for (size_t i = 0; i < Labels.size(); ++i) {
+        Labels[i]->SetVisible(on);
+        Labels[i]->SetRollAngle(angle);
+        Labels[i]->SetPosition(LabelPlace(static_cast<int>(i)));
     }
+}
+
+double Tplateau2D_1::LabelHeight() const {
+    // A third of the shortest distance between two points: readable at any zoom, since it
+    // grows with the board, and never running into the next point's number.
+    double closest = 10;
+    const auto& points = Game.Model.Points;
+    for (size_t a = 0; a < points.size(); ++a)
+        for (size_t b = a + 1; b < points.size(); ++b) {
+            const double d = std::hypot(BoardX(points[a].X) - BoardX(points[b].X),
+                                        BoardY(points[a].Y) - BoardY(points[b].Y));
+            if (d > 1e-6) closest = std::min(closest, d);
+        }
+    return std::clamp(closest / 3, 0.3, 0.8);
+}
+
+scene::Vec3 Tplateau2D_1::LabelPlace(int point) const {
+    const auto& p = Game.Model.Points[static_cast<size_t>(point)];
+    // Up and to the right on the screen, clear of the piece (radius 0.5); the board turns
+    // by its angle, so the offset is turned back by it.
+    const double away = 0.5 + 0.45 * LabelHeight();
+    const double theta = RotationAngle * std::numbers::pi / 180.0;
+    const double ox = away, oy = away;
+    return {BoardX(p.X) + ox * std::cos(theta) + oy * std::sin(theta),
+            BoardY(p.Y) - ox * std::sin(theta) + oy * std::cos(theta), 0.7};
 }
 
 void Tplateau2D_1::DragPiece(scene::TSceneObject& object, int x, int y) {

@@ -40,11 +40,23 @@ private:
     void DiceFrame(scene::TSceneObject& sprite);
     void DrawMarkers();
     void ShowFace(scene::TSceneObject& sprite, int face);
+    // The camera brought to frame the board and both reserves, whatever the window's
+    // shape and the board's angle; the player's zoom goes on top of it.
+    void FitCamera();
+    // The number label of a point: beside the point, up and to the right on the screen,
+    // where the piece on the point does not cover it.
+    scene::Vec3 LabelPlace(int point) const;
+    double LabelHeight() const;
 
     scene::TMaterialLibrary DiceMaterials;
     std::vector<scene::TSceneObject*> Rings;
     std::vector<scene::TSceneObject*> Labels; // built on first use
     bool LabelsBuilt = false;
+    // The last fit: viewer size and board angle; the zoom steps added since.
+    int FittedWidth = 0, FittedHeight = 0;
+    double FittedAngle = 0;
+    double FittedFocal = 40;
+    double ZoomOffset = 0;
 };
 
 } // namespace vantorel

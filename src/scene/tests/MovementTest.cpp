@@ -1,6 +1,11 @@
 // Travel along node paths: each leg at its start node's speed, and the two events.
 #include "scene/TMovement.h"
 #include "scene/TScene.h"
+#include "scene/TSceneViewer.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -92,3 +97,35 @@ TEST(Movement, LoopsNextPathsAndHandlersThatStopEverything) {
     EXPECT_FALSE(s.movement.Travelling());
     EXPECT_TRUE(s.events.empty());
 }
+
+namespace {
+
+// Guards moves that crawled on a slow machine: each frame of the software renderer took
+// longer than the longest step the cadencer allowed, so pieces lost time on every frame
+// and a placement took twice its time. Frames of 200 ms must still keep the pieces on
+// time.
+TEST(Movement, SlowFramesKeepPiecesOnTime) {
+    TScene scene;
+    auto* piece = scene.Root().AddChild<TDummyCube>();
+    TMovement& movement = piece->GetOrCreateMovement();
+    const int path = movement.AddPath(false);
+    movement.AddNode(path, {0, 0, 0}, {}, 1.0);
+    movement.AddNode(path, {10, 0, 0}, {}, 1.0);
+    TSceneViewer viewer;
+    viewer.SetScene(&scene);
+    movement.StartPathTravel();
+    viewer.SetCadencerEnabled(true);
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 1400) {
+        QThread::msleep(200); // one slow frame
+        QApplication::processEvents();
+    }
+    viewer.SetCadencerEnabled(false);
+    const double seconds = clock.elapsed() / 1000.0;
+    // A loaded machine may hold the program back a little longer than a slow frame.
+    EXPECT_GT(piece->Position().x(), seconds - 0.5) << "one unit a second";
+    EXPECT_LE(piece->Position().x(), seconds + 0.05);
+}
+
+} // namespace

@@ -1,10 +1,13 @@
 // One frame really drawn: an orange plane fills the middle of the picture.
+#include "scene/TMovement.h"
 #include "scene/TSceneViewer.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace vantorel::scene;
 
@@ -72,4 +75,81 @@ TEST(Render, HudTextStandsAtItsPixelPlace) {
     };
     EXPECT_GT(brightIn(10, 10, 160, 50), 100);
     EXPECT_EQ(brightIn(0, 120, 320, 240), 0);
+}
+
+namespace {
+
+// Runs the event loop for `ms` milliseconds.
+void RunFor(int ms) {
+    QElapsedTimer wait;
+    wait.start();
+    while (wait.elapsed() < ms)
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+// Runs the event loop until `done` (true) or for `ms` milliseconds at most (false).
+bool RunUntil(const std::function<bool()>& done, int ms) {
+    QElapsedTimer wait;
+    wait.start();
+    while (!done()) {
+        if (wait.elapsed() > ms) return false;
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
+}
+
+} // namespace
+
+// Guards the window at rest: with nothing moving the viewer must stop drawing (it drew 60
+// frames a second, two cores busy in the software renderer), and still draw at once what
+// changes or moves.
+TEST(Render, AViewerAtRestDrawsNoFramesAndWakesForChanges) {
+    TScene scene;
+    auto* camera = scene.Root().AddChild<TCamera>();
+    camera->SetPosition({0, 0, 10});
+    auto* plane = scene.Root().AddChild<TPlane>();
+    plane->SetSize(4, 4);
+    TSceneViewer viewer;
+    viewer.resize(320, 240);
+    viewer.SetScene(&scene);
+    viewer.SetCamera(camera);
+    int frames = 0;
+    QObject::connect(&viewer, &TSceneViewer::FrameRendered, [&] { ++frames; });
+    viewer.show();
+    viewer.SetCadencerEnabled(true);
+    const auto resting = [&] { return viewer.CadencerResting(); };
+    const auto drawnSince = [&](int before) {
+        return [&frames, before] { return frames > before; };
+    };
+    ASSERT_TRUE(RunUntil(drawnSince(0), 10000)) << "the first picture is drawn";
+    ASSERT_TRUE(RunUntil(resting, 10000));
+
+    const auto idleFrames = [&](int ms) {
+        const int before = frames;
+        RunFor(ms);
+        return frames - before;
+    };
+    EXPECT_EQ(idleFrames(1000), 0) << "at rest";
+
+    int before = frames;
+    plane->SetPosition({1, 0, 0});
+    EXPECT_TRUE(RunUntil(drawnSince(before), 3000)) << "an object moved from outside";
+    ASSERT_TRUE(RunUntil(resting, 5000));
+    plane->SetPosition({1, 0, 0});
+    EXPECT_EQ(idleFrames(300), 0) << "the same position again";
+
+    before = frames;
+    viewer.RequestFrame();
+    EXPECT_TRUE(RunUntil(drawnSince(before), 3000)) << "a frame asked for";
+
+    before = frames;
+    TMovement& movement = plane->GetOrCreateMovement();
+    const int path = movement.AddPath(false);
+    movement.AddNode(path, {1, 0, 0}, {}, 2.0);
+    movement.AddNode(path, {-1, 0, 0}, {}, 2.0);
+    movement.StartPathTravel();
+    ASSERT_TRUE(RunUntil([&] { return !movement.Travelling(); }, 10000));
+    EXPECT_GE(frames - before, 5) << "a movement of one second is drawn as it goes";
+    ASSERT_TRUE(RunUntil(resting, 5000)) << "rest after the movement";
+    EXPECT_EQ(idleFrames(1000), 0) << "after the movement";
 }

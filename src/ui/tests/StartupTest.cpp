@@ -28,6 +28,9 @@ TEST(Startup, FirstRunStartsOnTheDefaults) {
     EXPECT_TRUE(f.window->PlayerNames.Contains(QStringLiteral("Olvira")));
     f.EndIntro();
     EXPECT_EQ(f.window->ThemeId, 1);
+    EXPECT_EQ(f.Game().Players[kWhite].Name, "Olvira") << "the game object's own players";
+    EXPECT_EQ(f.Game().Players[kBlack].Name, "Vantorel");
+    EXPECT_EQ(f.Game().Players[kBlack].Kind, TPlayerRec::Computer);
     EXPECT_EQ(f.Stored(QStringLiteral("Interface/Theme")).toStdString(), "1")
         << "a run that dies must not come back to the theme that may have killed it";
     EXPECT_EQ(f.Stored(QStringLiteral("Interface/Tablier")).toStdString(), "");
@@ -80,6 +83,8 @@ TEST(Startup, CleanExitIsRememberedAndAKilledRunIsNot) {
         EXPECT_TRUE(second.window->PlayerNames.Contains(QStringLiteral("Zélie")));
         second.EndIntro();
         EXPECT_EQ(second.window->ThemeId, 1);
+        EXPECT_EQ(second.Game().Players[kWhite].Name, "Zélie") << "the name last played under";
+        EXPECT_EQ(second.Game().Players[kBlack].Name, "Vantorel");
 
         // Killed now: nothing more is written, and the next run starts on the defaults.
         WindowFixture third(home.path());

@@ -1,3 +1,5 @@
+#include "scene/TSceneViewer.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -17,6 +19,8 @@ int main(int argc, char** argv) {
     // Never a real screen: ctest's discovery runs this without the test's environment.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(QuietHandler);
+    // The drawn tests need the context the scene draws with.
+    vantorel::scene::TSceneViewer::PrepareSurfaceFormat();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantorel"));
     QApplication::setOrganizationName(QStringLiteral("TEV"));

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <numbers>
 
 using namespace vantorel;
@@ -173,12 +174,63 @@ TEST(Plateau2D, DieFacesHaveTheirDots) {
     }
 }
 
-// Guards the flat zoom: steps are clamped and change the focal length by a fifth.
+// Guards the flat zoom: steps are clamped, and each one changes the fitted focal length as
+// a fifth of a step changed the board seen at focal length 40.
 TEST(Plateau2D, ZoomChangesTheFocalLengthByAFifthOfTheClampedStep) {
     ViewFixture f;
+    f.RunFrames(1);
     const double focal = f.viewer->Camera()->FocalLength();
     f.view->Zoom(120);
-    EXPECT_DOUBLE_EQ(f.viewer->Camera()->FocalLength(), focal - 2.0);
+    EXPECT_DOUBLE_EQ(f.viewer->Camera()->FocalLength(), focal * 38 / 40);
     f.view->Zoom(-5);
-    EXPECT_DOUBLE_EQ(f.viewer->Camera()->FocalLength(), focal - 1.0);
+    EXPECT_DOUBLE_EQ(f.viewer->Camera()->FocalLength(), focal * 39 / 40);
+}
+
+// Guards the board lost in a corner of the view (180 px of a 450 px window): the board
+// and both reserve columns fill the view with a small margin, whatever its shape and the
+// board's angle.
+TEST(Plateau2D, BoardAndReservesFillTheView) {
+    struct Case {
+        int width, height;
+        double angle;
+    };
+    const Case cases[] = {{800, 600, 180}, {800, 600, 225}, {1200, 500, 180}, {500, 700, 270}};
+    for (const Case& c : cases) {
+        ViewFixture f;
+        f.viewer->resize(c.width, c.height);
+        f.view->RotationAngle = c.angle;
+        f.RunFrames(1);
+        const scene::TCamera& camera = *f.viewer->Camera();
+        const double halfHeight =
+            scene::TCamera::kOrthoUnits / (camera.FocalLength() * camera.SceneScale()) / 2;
+        const double halfWidth = halfHeight * c.width / c.height;
+        const double theta = c.angle * std::numbers::pi / 180;
+        const double board = 6 * (std::fabs(std::cos(theta)) + std::fabs(std::sin(theta)));
+        EXPECT_GE(halfWidth, std::max(board, 11.5)) << c.width << "x" << c.height << " " << c.angle;
+        EXPECT_GE(halfHeight, std::max(board, 5.5)) << c.width << "x" << c.height;
+        // Tight on one side at least: no more than the margin left over.
+        EXPECT_LE(std::min(halfWidth / std::max(board, 11.5), halfHeight / std::max(board, 5.5)),
+                  1.1)
+            << c.width << "x" << c.height << " " << c.angle;
+    }
+}
+
+// Guards the point numbers hidden under the pieces: each number stands beside its point,
+// clear of a piece there, at a height that follows the distance between points.
+TEST(Plateau2D, PointNumbersStandBesideTheirPoints) {
+    ViewFixture f;
+    f.view->ShowNumbers(true);
+    int labels = 0;
+    f.scene.ForEach([&](scene::TSceneObject& object) {
+        if (object.Kind() != scene::TObjectKind::SpaceText) return;
+        const auto& text = static_cast<scene::TSpaceText&>(object);
+        const int point = std::stoi(text.Text()) - 1;
+        const auto& p = f.game->Model.Points[static_cast<size_t>(point)];
+        const double away = std::hypot(object.Position().x() - f.view->BoardX(p.X),
+                                       object.Position().y() - f.view->BoardY(p.Y));
+        EXPECT_GT(away, 0.5 + 0.2) << "number " << text.Text() << " under the piece";
+        EXPECT_LT(away, 1.5) << "number " << text.Text() << " far from its point";
+        ++labels;
+    });
+    EXPECT_EQ(labels, f.game->Model.PointCount());
 }
