@@ -2,6 +2,7 @@
 // the rules that enable them, opening and saving games, numbering, rotation, themes and
 // levels, the keys of the board and the what's-this help mode.
 #include "Sdimain.h"
+#include "SdimainDialogs.h"
 #include "SdimainEditor.h"
 
 #include "THeldClock.h"
@@ -224,7 +225,7 @@ void TMainWindow::BuildMenus() {
     }
 
     Proposer_coup = AddCommand(game, QStringLiteral("Proposer_coup"), tr("Proposer un coup..."),
-                               134, [this] { NotAvailableYet(); });
+                               134, [this] { OpenSuggestionDialog(*this); });
     Coupprecedent = AddCommand(game, QStringLiteral("Coupprecedent"), tr("Coup &précédent"), 141,
                                [this] { CoupprecedentClick(); });
     Coupsuivant = AddCommand(game, QStringLiteral("Coupsuivant"), tr("Coup &suivant"), 142,
@@ -354,8 +355,8 @@ void TMainWindow::HelpAbout1Execute() {
 
 void TMainWindow::NewGameItemClick() {
     EndDiceRoll();
-    // The board chooser comes later; nothing is dropped meanwhile.
-    NotAvailableYet();
+    if (!ConfirmAbandon()) return;
+    OpenVariantChooser(*this);
 }
 
 void TMainWindow::NouveauJeuClick() {
