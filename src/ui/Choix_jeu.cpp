@@ -131,8 +131,12 @@ void Tchoix_jeux::BuildForm() {
     form->addRow(QString(), CB_prise1);
     form->addRow(tr("Sauts:"), Sauts);
     form->addRow(tr("Des:"), Des);
-    // The properties are shown, not edited: the editor changes a variant.
-    Panel1->setEnabled(false);
+    // The properties are shown, not edited (the editor changes a variant); greyed-out
+    // controls would be hard to read, so they only stop taking the mouse and the focus.
+    for (QWidget* control : std::initializer_list<QWidget*>{Sauts, Prise, Des, CB_prise1}) {
+        control->setAttribute(Qt::WA_TransparentForMouseEvents);
+        control->setFocusPolicy(Qt::NoFocus);
+    }
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -226,6 +230,9 @@ void Tchoix_jeux::ShowProperties() {
     Pions->setText(QString::number(v.PiecesPerSide[kWhite]));
     Sauts->setCurrentIndex(v.JumpRule);
     Prise->setCurrentIndex(v.CaptureRule);
+    // The longer rules do not fit the list's width: the whole text is in the tip.
+    Prise->setToolTip(Prise->currentText());
+    Sauts->setToolTip(Sauts->currentText());
     Des->setCurrentIndex(v.DiceRule);
     CB_prise1->setChecked(v.CaptureWhilePlacing == 1);
     Memo_desc->setPlainText(QString::fromStdString(v.DescriptionText()).trimmed());
