@@ -1,6 +1,7 @@
 #include "SdimainDialogs.h"
 
 #include "Sdimain.h"
+#include "THeldClock.h"
 
 #include <exception>
 
@@ -52,6 +53,8 @@ bool PlayChosenVariant(TMainWindow& window, const Tmodele& chosen) {
 
 void OpenVariantChooser(TMainWindow& window) {
     if (window.CurrentView) window.CurrentView->StopAnimation();
+    // The computer does not think under the chooser: its previews would stand still.
+    const THeldClock held(window.Horloge);
     try {
         Tchoix_jeux chooser(ChooserPartsFor(window), &window);
         if (std::optional<Tmodele> chosen = chooser.ChooseVariant(1, &window))

@@ -6,6 +6,7 @@
 #include "ui/Choix_jeu.h"
 #include "ui/SdimainDialogs.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -211,6 +212,30 @@ TEST(ChooserTest, PlayModeReplacesTheGameOnlyForAnotherVariant) {
     EXPECT_EQ(f.Game().MoveCount, 0);
     EXPECT_EQ(f.Game().Engine->LiveReserve[kWhite], 6);
     EXPECT_EQ(f.window->ThemeId, theme) << "the view is rebuilt in the same theme";
+    EXPECT_TRUE(f.window->Horloge.isActive());
+}
+
+// The menu command: the abandon question, then the chooser; its OK plays the variant chosen.
+TEST(ChooserTest, NewGameItemOpensTheChooserInPlayMode) {
+    WindowFixture f;
+    f.StartNineMensMorris(kWhite);
+    f.Game().Click(0);
+    f.window->Horloge.start();
+    bool clockHeld = false;
+    QTimer::singleShot(0, [&] {
+        auto* chooser = qobject_cast<Tchoix_jeux*>(QApplication::activeModalWidget());
+        ASSERT_NE(chooser, nullptr);
+        clockHeld = !f.window->Horloge.isActive();
+        EXPECT_EQ(chooser->Purpose, 1);
+        EXPECT_EQ(chooser->Liste_jeux->currentRow(), 1) << "the live Nine Men's Morris";
+        chooser->Liste_jeux->setCurrentRow(0);
+        chooser->BitBtn1->click();
+    });
+    f.window->NewGameItem->trigger();
+    EXPECT_EQ(f.abandonQuestions.size(), 1u);
+    EXPECT_TRUE(clockHeld);
+    EXPECT_EQ(f.Game().Model.Name, "Marelle de 9");
+    EXPECT_EQ(f.Game().MoveCount, 0);
     EXPECT_TRUE(f.window->Horloge.isActive());
 }
 
