@@ -5,6 +5,7 @@
 #include "OptionsCommand.h"
 #include "PrintAndCopy.h"
 #include "Sdimain.h"
+#include "SdimainDialogs.h"
 #include "SdimainEditor.h"
 
 #include "THeldClock.h"
@@ -236,7 +237,7 @@ void TMainWindow::BuildMenus() {
     }
 
     Proposer_coup = AddCommand(game, QStringLiteral("Proposer_coup"), tr("Proposer un coup..."),
-                               134, [this] { NotAvailableYet(); });
+                               134, [this] { OpenSuggestionDialog(*this); });
     Coupprecedent = AddCommand(game, QStringLiteral("Coupprecedent"), tr("Coup &précédent"), 141,
                                [this] { CoupprecedentClick(); });
     Coupsuivant = AddCommand(game, QStringLiteral("Coupsuivant"), tr("Coup &suivant"), 142,
@@ -371,8 +372,8 @@ void TMainWindow::HelpAbout1Execute() {
 
 void TMainWindow::NewGameItemClick() {
     EndDiceRoll();
-    // The board chooser comes later; nothing is dropped meanwhile.
-    NotAvailableYet();
+    if (!ConfirmAbandon()) return;
+    OpenVariantChooser(*this);
 }
 
 void TMainWindow::NouveauJeuClick() {

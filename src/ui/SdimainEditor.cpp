@@ -1,6 +1,7 @@
 #include "SdimainEditor.h"
 
 #include "Sdimain.h"
+#include "SdimainDialogs.h"
 
 #include "editor/form/DefModele.h"
 #include "engine/Tjeu.h"
@@ -55,7 +56,10 @@ void OpenBoardEditor(TMainWindow& window) {
         auto* form = window.findChild<editor::TFModele*>(QStringLiteral("TFModele"));
         if (!form) {
             auto* host = new TWindowEditorHost(window);
-            form = new editor::TFModele(*host, {}, &window);
+            editor::TFModeleParts parts;
+            // The editor's "Créer à partir de..." and "Un modele reconnu..." use the chooser.
+            parts.Chooser = std::make_unique<Tchoix_jeux>(ChooserPartsFor(window));
+            form = new editor::TFModele(*host, std::move(parts), &window);
         }
         form->exec();
     } catch (const std::exception& error) {

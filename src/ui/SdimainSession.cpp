@@ -9,6 +9,7 @@
 
 #include "game/TFileModele.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -34,6 +35,18 @@ private:
     TUserStore& store_;
 };
 
+// Where "Vantorel.tev" is looked for when no path was remembered: the current folder, then
+// the library installed with the program (beside it, or in its data folder).
+QString LibraryFolder() {
+    const QString name = QString::fromLatin1(TFileModele::kDefaultName);
+    const QString program = QCoreApplication::applicationDirPath();
+    for (const QString& folder :
+         {QDir::currentPath(), program, program + QStringLiteral("/../share/vantorel")}) {
+        if (QFileInfo::exists(folder + QLatin1Char('/') + name)) return QDir(folder).absolutePath();
+    }
+    return QDir::currentPath();
+}
+
 } // namespace
 
 void TMainWindow::FormCreateSession() {
@@ -45,7 +58,7 @@ void TMainWindow::FormCreateSession() {
     // Taken and cleared at once: a run that dies starts the next one on the plain board.
     const TTablier board = TakeStoredVariant(*UserStore);
     LibraryPath = std::make_unique<TLibraryPath>(*UserStore);
-    Library = std::make_unique<TFileModele>(*LibraryPath, QDir::currentPath().toStdString());
+    Library = std::make_unique<TFileModele>(*LibraryPath, LibraryFolder().toStdString());
     if (board.Kind != 0 || board.Day != 0 || board.Month != 0 || board.Year != 0) {
         if (std::optional<Tmodele> found =
                 Library->Find(board.Kind, board.Day, board.Month, board.Year)) {

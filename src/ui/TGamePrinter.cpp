@@ -1,5 +1,7 @@
 #include "TGamePrinter.h"
 
+#include "DiagramPainter.h"
+#include "game/Diagram.h"
 #include "game/TPrintLayout.h"
 
 #include <QColor>
@@ -18,10 +20,6 @@ namespace vantorel {
 
 namespace {
 
-QColor ToColour(uint32_t rgb) {
-    return QColor::fromRgb(static_cast<QRgb>(rgb));
-}
-
 QRect ToRect(int left, int top, int right, int bottom) {
     return {left, top, right - left, bottom - top};
 }
@@ -39,31 +37,15 @@ QString PrintJobTitle(const TPlateau& game, const QDateTime& when) {
            QStringLiteral(" / ") + QLocale().toString(when, QLocale::ShortFormat);
 }
 
-void PaintDiagram(QPainter& painter, const TDiagram& shapes) {
-    painter.save();
-    for (const TDiagramShape& s : shapes) {
-        QPen pen(ToColour(s.Pen));
-        pen.setWidth(1);
-        painter.setPen(pen);
-        painter.setBrush(ToColour(s.Brush));
-        switch (s.Shape) {
-        case TDiagramShape::Kind::Rect:
-            painter.fillRect(ToRect(s.Left, s.Top, s.Right, s.Bottom), ToColour(s.Brush));
-            break;
-        case TDiagramShape::Kind::Ellipse:
-            painter.drawEllipse(ToRect(s.Left, s.Top, s.Right, s.Bottom));
-            break;
-        case TDiagramShape::Kind::Line:
-            painter.drawLine(s.Left, s.Top, s.Right, s.Bottom);
-            break;
-        case TDiagramShape::Kind::RoundRect:
-            painter.drawRoundedRect(ToRect(s.Left, s.Top, s.Right, s.Bottom), s.Corner / 2.0,
-                                    s.Corner / 2.0);
-            break;
-        }
-    }
-    painter.restore();
+namespace {
+
+// The schematic of the game's live position, in black and white whatever the palette.
+void PaintLiveDiagram(QPainter& painter, const TPlateau& game, int left, int size, int top) {
+    const std::string board = game.Engine ? game.Engine->LiveBoard : std::string();
+    PaintDiagram(painter, DrawDiagram(game.Model, board, left, size, top), QPalette());
 }
+
+} // namespace
 
 QImage FlatBoardPicture(const TPlateau& game, int width, int height) {
     QImage picture(width, height, QImage::Format_RGB32);
@@ -71,7 +53,7 @@ QImage FlatBoardPicture(const TPlateau& game, int width, int height) {
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     const int side = std::min(width, height) * 9 / 10;
-    PaintDiagram(painter, DrawDiagram(game, (width - side) / 2, side, (height - side) / 2));
+    PaintLiveDiagram(painter, game, (width - side) / 2, side, (height - side) / 2);
     return picture;
 }
 
@@ -115,8 +97,8 @@ TPrintReport PrintGameRows(QPrinter& printer, TPlateau& game, const TPrintHooks&
         ++row;
         rect = layout.Row(row);
         if (!aborted()) {
-            PaintDiagram(painter, DrawDiagram(game, rect.Left + TPrintLayout::kDiagramOffset,
-                                              TPrintLayout::kDiagramSize, rect.Top + 20));
+            PaintLiveDiagram(painter, game, rect.Left + TPrintLayout::kDiagramOffset,
+                             TPrintLayout::kDiagramSize, rect.Top + 20);
             painter.setPen(Qt::black);
             painter.setBrush(Qt::white);
             TextOut(painter, rect.Left + 10, rect.Top + 250 - 20, QString::number(i));

@@ -3,7 +3,6 @@
 // notation and a picture of the board, ten or more rows a page. The page is drawn here;
 // what the board looks like at each entry comes from the caller, so that the window prints
 // what its view shows and the command-line tool prints a flat picture of its own.
-#include "game/TDiagram.h"
 #include "game/TPlateau.h"
 
 #include <QImage>
@@ -36,9 +35,6 @@ struct TPrintReport {
 
 // "Vantorel :" title " / " variant " / " date and time: the job's name in the queue.
 QString PrintJobTitle(const TPlateau& game, const QDateTime& when);
-
-// Paints the shapes of a diagram with their own pens and brushes.
-void PaintDiagram(QPainter& painter, const TDiagram& shapes);
 
 // The live position drawn flat, for a printout made without a window.
 QImage FlatBoardPicture(const TPlateau& game, int width, int height);

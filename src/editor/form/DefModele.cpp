@@ -295,39 +295,10 @@ void TMillDelegate::paint(QPainter* p, const QStyleOptionViewItem& option,
     p->restore();
 }
 
-std::optional<Tmodele> TSimpleVariantChooser::ChooseVariant(int purpose, QWidget* parent) {
-    std::vector<Tmodele> variants{Tmodele(0), Tmodele(1)};
-    if (TFileModele* library = host_.Library())
-        for (Tmodele& v : library->ReadAll())
-            variants.push_back(std::move(v));
-    QDialog dialog(parent);
-    dialog.setWindowTitle(
-        QCoreApplication::translate("vantorel::editor::TFModele", "Choix d'un jeu de Quelmars"));
-    auto* layout = new QVBoxLayout(&dialog);
-    auto* list = new QListWidget(&dialog);
-    list->setToolTip(QCoreApplication::translate("vantorel::editor::TFModele",
-                                                 "Liste des variantes disponibles"));
-    for (const Tmodele& v : variants)
-        list->addItem(Q(v.Name));
-    // Opening a library variant starts on the first one of the library when there is one.
-    list->setCurrentRow(purpose == 3 && variants.size() > 2 ? 2 : 0);
-    layout->addWidget(list);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    buttons->button(QDialogButtonBox::Cancel)
-        ->setText(QCoreApplication::translate("vantorel::editor::TFModele", "Annuler"));
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
-    layout->addWidget(buttons);
-    if (dialog.exec() != QDialog::Accepted || list->currentRow() < 0) return std::nullopt;
-    return variants[static_cast<size_t>(list->currentRow())];
-}
-
 TFModele::TFModele(TEditorHost& host, TFModeleParts parts, QWidget* parent)
     : QDialog(parent), host_(host), parts_(std::move(parts)) {
     setObjectName(QStringLiteral("TFModele"));
     setWindowTitle(tr("Définition d'un modèle"));
-    if (!parts_.Chooser) parts_.Chooser = std::make_unique<TSimpleVariantChooser>(host_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     BuildMenu();
@@ -739,7 +710,7 @@ void TFModele::LoadChosen(const Tmodele& model) {
 }
 
 void TFModele::CreerapartirdeClick() {
-    if (!ConfirmDrop()) return;
+    if (!parts_.Chooser || !ConfirmDrop()) return;
     std::optional<Tmodele> chosen = parts_.Chooser->ChooseVariant(2, this);
     if (!chosen) return;
     LoadChosen(*chosen);
@@ -750,7 +721,7 @@ void TFModele::CreerapartirdeClick() {
 }
 
 void TFModele::UnmodelereconnuClick() {
-    if (!ConfirmDrop()) return;
+    if (!parts_.Chooser || !ConfirmDrop()) return;
     std::optional<Tmodele> chosen = parts_.Chooser->ChooseVariant(3, this);
     if (!chosen) return;
     LoadChosen(*chosen);

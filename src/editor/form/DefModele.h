@@ -52,17 +52,6 @@ public:
     virtual std::optional<Tmodele> ChooseVariant(int purpose, QWidget* parent) = 0;
 };
 
-// A plain list of the two built-in boards and of the library's variants, until the main
-// window's chooser with its previews takes this place.
-class TSimpleVariantChooser : public TVariantChooser {
-public:
-    explicit TSimpleVariantChooser(TEditorHost& host) : host_(host) {}
-    std::optional<Tmodele> ChooseVariant(int purpose, QWidget* parent) override;
-
-private:
-    TEditorHost& host_;
-};
-
 enum class TUnsavedAnswer { Yes, No, Cancel };
 
 // What the form takes from outside; whatever is left empty is the real dialog. Tests give
@@ -73,6 +62,7 @@ struct TFModeleParts {
     // The chosen path, empty when cancelled.
     std::function<QString(bool save, const QString& suggested)> FileDialog;
     std::function<void(const QString& text)> Inform;
+    // The main window's chooser; without one the two commands that need it do nothing.
     std::unique_ptr<TVariantChooser> Chooser;
     // The Kind of a new board; a millisecond count by default.
     std::function<int32_t()> NewKind;
