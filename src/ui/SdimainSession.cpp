@@ -79,6 +79,8 @@ void TMainWindow::RestoreSession() {
     RefreshThemeMenu();
     SetUpLocalGame(kHumanVsComputer, -1, kWhite);
     if (!StartupFile.isEmpty()) OpenSavedGame(StartupFile);
+    if (StartupNetwork.Role != 0)
+        StartNetworkGame(StartupNetwork.Role, StartupNetwork.Address, StartupNetwork.Port);
     if (OptionsRecord[TOptions::Music] == 1) MusicNextPending = true;
     if (OptionsRecord[TOptions::TipOfTheDay] == 1) ShowRandomTip();
     restoring_ = false;
