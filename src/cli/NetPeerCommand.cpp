@@ -127,6 +127,8 @@ int NetPeerCommand(int argc, char** argv) {
     const int level = static_cast<int>(args.Integer("level", 0, 34, 0));
     const auto seed = static_cast<uint32_t>(args.Integer("seed", 0, 4294967295LL, 1));
     const int maxMoves = static_cast<int>(args.Integer("max-moves", 1, 5000, 400));
+    // The serving peer may wait for callers that watch before it plays.
+    const int observers = static_cast<int>(args.Integer("observers", 0, 7, 0));
     QString host;
     quint16 port = kDefaultNetworkPort;
     if (serving) {
@@ -199,7 +201,9 @@ int NetPeerCommand(int argc, char** argv) {
             QTimer::singleShot(500, &app, &QCoreApplication::quit);
             return;
         }
-        if (!ending && session.Role() == (serving ? 1 : 2)) PlayOneStep(game, session, mine, level);
+        const bool everyoneHere = !serving || session.CallerCount() >= 1 + observers;
+        if (!ending && everyoneHere && session.Role() == (serving ? 1 : 2))
+            PlayOneStep(game, session, mine, level);
     });
     step.start(20);
     // A peer that never comes ends the wait, not the machine.

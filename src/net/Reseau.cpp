@@ -84,7 +84,8 @@ TFReseau::TFReseau(QWidget* parent, TPlateau& game, TReseauParts parts)
     CB_connectes = new QComboBox(ToolBar1);
     CB_connectes->setMinimumContentsLength(16);
     CB_connectes->setToolTip(tr("Les ordinateurs connectés"));
-    ToolBar1->addWidget(CB_connectes);
+    // A widget in a tool bar shows and hides through its action.
+    connectedAction_ = ToolBar1->addWidget(CB_connectes);
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setReadOnly(true);
@@ -117,7 +118,7 @@ TFReseau::~TFReseau() {
 
 void TFReseau::Restart(int networkRole, const QString& address, quint16 port,
                        const QHostAddress& listenAddress) {
-    CB_connectes->setVisible(true);
+    connectedAction_->setVisible(true);
     Session.Start(networkRole, address, port, listenAddress);
     // The serving side chats as soon as someone calls.
     if (networkRole == 2) ConnectedChanged(false);
@@ -183,12 +184,12 @@ void TFReseau::ConnectedChanged(bool connected) {
 void TFReseau::PeersChanged(const QStringList& hosts) {
     CB_connectes->clear();
     CB_connectes->addItems(hosts);
-    CB_connectes->setVisible(true);
+    connectedAction_->setVisible(true);
     ConnectedChanged(!hosts.isEmpty());
 }
 
 void TFReseau::HidePeers() {
-    CB_connectes->setVisible(false);
+    connectedAction_->setVisible(false);
 }
 
 void TFReseau::AnswerDrawOffer() {

@@ -10,6 +10,7 @@
 
 #include <functional>
 
+class QAction;
 class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
@@ -85,6 +86,7 @@ protected:
 
 private:
     TReseauParts parts_;
+    QAction* connectedAction_ = nullptr;
     // One question and one box at a time, whatever a peer floods.
     bool drawAsked_ = false;
     QMessageBox* box_ = nullptr;

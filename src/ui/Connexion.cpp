@@ -109,6 +109,8 @@ TFConnexion::TFConnexion(QWidget* parent, TPlateau& game, TPlayerNames& names, i
     Onglet->addTab(Tab_hvh, tr("Humain contre Humain"));
     Onglet->addTab(Tab_net, tr("Jeu en réseau"));
     Onglet->addTab(Tab_cvc, tr("Ordinateur contre ordinateur"));
+    // Every page's tab in sight, the network page's too.
+    Onglet->setUsesScrollButtons(false);
     Explain(Onglet, 300, tr("Choisissez le genre de partie, puis les joueurs."));
 
     Lab_hvctrait = new QFrame(this);
@@ -314,6 +316,8 @@ QWidget* TFConnexion::BuildNetwork(const QStringList& recentServers) {
     layout->addWidget(Panel_netServ);
     layout->addWidget(Panel_netclient);
     layout->addWidget(GB_res_coul);
+    // The panels come and go with the role: the controls stay at the top.
+    layout->addStretch(1);
     return page;
 }
 
