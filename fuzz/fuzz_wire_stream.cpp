@@ -60,15 +60,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::vector<std::string> cut = Reassemble(bytes, step, overflowCut);
     if (!overflowWhole && !overflowCut) Expect(whole == cut, "the cuts changed the messages");
 
-    static THeadlessOwner owner(2);
-    static uint32_t now = 0;
-    SilentSink sink;
-    TPlateau game(
-        1, true, &owner, [] { return ++now; }, [] {});
-    game.GameType = kNetworkCaller;
-    for (const std::string& message : cut)
-        ReceiveMessages(game, FromWire(message), sink);
-    Expect(game.InvariantProblem().empty(), "a message broke the game's invariants");
+    // A game is dear to build: only for inputs that gave messages.
+    if (!cut.empty()) {
+        static THeadlessOwner owner(2);
+        static uint32_t now = 0;
+        SilentSink sink;
+        TPlateau game(
+            1, true, &owner, [] { return ++now; }, [] {});
+        game.GameType = kNetworkCaller;
+        for (const std::string& message : cut)
+            ReceiveMessages(game, FromWire(message), sink);
+        Expect(game.InvariantProblem().empty(), "a message broke the game's invariants");
+    }
 
     if (const auto model = ReadModelText(FromWire(bytes))) {
         Expect(model->IsPlayable(), "an unplayable board was read");

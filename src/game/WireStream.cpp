@@ -12,7 +12,6 @@ namespace vantorel {
 namespace {
 
 constexpr std::string_view kPrefix = kWirePrefix;
-constexpr std::string_view kWireSectionEnd = "\xA7 "; // "§ " in Windows-1252
 
 } // namespace
 
