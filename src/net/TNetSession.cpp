@@ -133,10 +133,7 @@ void TNetSession::ConnectCaller() {
     p->Partner = true;
     p->Host = address_;
     p->Quiet.setSingleShot(true);
-    connect(&p->Quiet, &QTimer::timeout, this, [this, p] {
-        for (const std::string& message : p->Stream.Flush())
-            Deliver(*p, message);
-    });
+    connect(&p->Quiet, &QTimer::timeout, this, [this, p] { FlushQuiet(*p); });
     connect(p->Socket.get(), &QTcpSocket::connected, this, &TNetSession::ClientSocket1Connect);
     connect(p->Socket.get(), &QTcpSocket::disconnected, this,
             &TNetSession::ClientSocket1Disconnect);
@@ -237,10 +234,7 @@ void TNetSession::ServerSocket1Accept() {
         p->Partner = std::none_of(peers_.begin(), peers_.end(),
                                   [](const auto& other) { return other->Partner; });
         p->Quiet.setSingleShot(true);
-        connect(&p->Quiet, &QTimer::timeout, this, [this, p] {
-            for (const std::string& message : p->Stream.Flush())
-                Deliver(*p, message);
-        });
+        connect(&p->Quiet, &QTimer::timeout, this, [this, p] { FlushQuiet(*p); });
         connect(p->Socket.get(), &QTcpSocket::readyRead, this, [this, p] { PeerRead(p); });
         connect(p->Socket.get(), &QTcpSocket::disconnected, this,
                 [this, p] { PeerDisconnected(p); });
@@ -286,6 +280,14 @@ void TNetSession::ListPeers() {
 
 void TNetSession::PeerRead(TPeer* peer) {
     if (!PeerOf(peer->Socket.get())) return;
+    // A handler that runs the event loop (a rebuilt view) must not see later messages
+    // before the earlier ones are done: the bytes wait in the socket.
+    if (delivering_) {
+        QTimer::singleShot(0, this, [this, socket = peer->Socket.get()] {
+            if (TPeer* again = PeerOf(socket)) PeerRead(again);
+        });
+        return;
+    }
     const QByteArray bytes = peer->Socket->readAll();
     bool overflow = false;
     const std::vector<std::string> messages = peer->Stream.Feed(
@@ -305,11 +307,28 @@ void TNetSession::PeerRead(TPeer* peer) {
     }
     // A message handler may drop this peer (a box, a rebuilt view): check it each time.
     QTcpSocket* socket = peer->Socket.get();
+    delivering_ = true;
     for (const std::string& message : messages) {
-        if (!PeerOf(socket)) return;
+        if (!PeerOf(socket)) break;
         Deliver(*peer, message);
     }
-    if (PeerOf(socket) && peer->Stream.Pending() > 0) peer->Quiet.start(kQuietMs);
+    delivering_ = false;
+    if (!PeerOf(socket)) return;
+    if (peer->Stream.Pending() > 0) peer->Quiet.start(kQuietMs);
+}
+
+void TNetSession::FlushQuiet(TPeer& peer) {
+    if (delivering_) {
+        peer.Quiet.start(kQuietMs);
+        return;
+    }
+    delivering_ = true;
+    QTcpSocket* socket = peer.Socket.get();
+    for (const std::string& message : peer.Stream.Flush()) {
+        if (!PeerOf(socket)) break;
+        Deliver(peer, message);
+    }
+    delivering_ = false;
 }
 
 void TNetSession::Deliver(TPeer& peer, const std::string& wireMessage) {

@@ -119,6 +119,8 @@ private:
     void PeerDisconnected(TPeer* peer);
     void PeerRead(TPeer* peer);
     void Deliver(TPeer& peer, const std::string& wireMessage);
+    // The sender went quiet: a chat line kept without its end is taken.
+    void FlushQuiet(TPeer& peer);
     void Drop(TPeer& peer, const QString& why);
     void Send(TPeer& peer, const std::string& message);
     void SendToAll(const std::string& message);
@@ -139,6 +141,7 @@ private:
     // The variant the partner was last sent, so that INFO goes only when it changed.
     int sentKind_ = -1;
     int sentIdentity_ = 0;
+    bool delivering_ = false;
 };
 
 } // namespace vantorel

@@ -61,7 +61,11 @@ void TMainWindow::OpenNetworkWindow(int networkRole, const QString& serverAddres
         };
         parts.RefreshView = [this] {
             RefreshView();
+            // The partner's move shows in the panels as a local one does.
+            Game->ShowLastMoves();
             RefreshCommandStates();
+            RefreshStatus();
+            setWindowTitle(Caption());
         };
         parts.RememberAddress = [this](const QString& address) {
             // A failure here costs nothing: the list is a convenience.
