@@ -6,11 +6,15 @@
 #include "game/THeadlessOwner.h"
 #include "net/Reseau.h"
 #include "ui/Connexion.h"
+#include "ui/Session.h"
 
 #include <QTabWidget>
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -68,11 +72,26 @@ TEST(NetworkGame, TheWindowPlaysAgainstALoopbackServer) {
     session.Start(2, {}, 0, QHostAddress::LocalHost);
     ASSERT_GT(session.ListeningPort(), 0);
 
+    // The recent addresses: the one called goes first, the file keeps its date.
+    {
+        TIniText ini(f.window->SettingsPath);
+        ini.ReplaceSection(QStringLiteral("Connexion"),
+                           {QStringLiteral("IP_01=10.0.0.1"), QStringLiteral("IP_02=10.0.0.2")});
+        ASSERT_TRUE(ini.Save());
+        QFile file(f.window->SettingsPath);
+        ASSERT_TRUE(file.open(QIODevice::Append));
+        ASSERT_TRUE(file.setFileTime(QDateTime(QDate(2020, 5, 4), QTime(3, 2, 1)),
+                                     QFileDevice::FileModificationTime));
+    }
     f.window->StartNetworkGame(1, QStringLiteral("127.0.0.1"), session.ListeningPort());
     ASSERT_NE(f.window->Reseau, nullptr);
     EXPECT_EQ(f.Game().GameType, kNetworkCaller);
     ASSERT_TRUE(Pump([&] { return f.window->NetworkRole() == 2; }));
     EXPECT_EQ(f.Game().Players[kWhite].Name, "Anaïs");
+    EXPECT_EQ(ReadRecentAddresses(f.window->SettingsPath),
+              (QStringList{"127.0.0.1", "10.0.0.1", "10.0.0.2"}));
+    EXPECT_EQ(QFileInfo(f.window->SettingsPath).lastModified(),
+              QDateTime(QDate(2020, 5, 4), QTime(3, 2, 1)));
     EXPECT_TRUE(f.window->Caption().contains(QStringLiteral("Anaïs")));
 
     now += 100;
