@@ -55,31 +55,6 @@ private:
     int lines_ = 0;
 };
 
-// The game sends through the session, as the main window does.
-class PeerOwner : public TGameOwner {
-public:
-    TNetSession* session = nullptr;
-    bool HasView() const override { return true; }
-    void RefreshView() override {}
-    void RedrawView() override {}
-    void StartDiceRoll() override {}
-    void StopDiceRoll() override {}
-    void HideDice() override {}
-    void StopAnimation() override {}
-    void SetMovePanel(int, const std::string&) override {}
-    void RefreshCommandStates() override {}
-    void RefreshStatus() override {}
-    void EnterReplay(int) override {}
-    void ResetReplayTrackBar(int) override {}
-    void LeaveReplay() override {}
-    int NetworkRole() const override { return session->Role(); }
-    void SendMove(TMove) override { session->SendMove(); }
-    void SendDrawOffer() override { session->SendDrawOffer(); }
-    void SendGameState() override { session->BringPartnerUpToDate(); }
-    bool AskYesNo(const std::string&, int) override { return false; }
-    void Inform(const std::string&, int) override {}
-};
-
 bool Finished(const TPlateau& game) {
     return game.GameStatus == kWhiteWon || game.GameStatus == kBlackWon || game.GameStatus == kDraw;
 }
@@ -152,13 +127,13 @@ int NetPeerCommand(int argc, char** argv) {
     char* fakeArgv[] = {name, nullptr};
     QCoreApplication app(fakeArgc, fakeArgv);
 
-    PeerOwner owner;
+    TSessionOwner owner;
     PeerHost peerHost;
     uint32_t now = 1000;
     TPlateau game(
         1, true, &owner, [&now] { return now; }, [seed] { RandSeed(seed); });
     TNetSession session(game, peerHost);
-    owner.session = &session;
+    owner.Session = &session;
     peerHost.session = &session;
     int mine = TPlayerRec::Caller;
     if (serving) {

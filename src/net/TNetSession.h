@@ -9,6 +9,7 @@
 // A peer is a stranger: every connection has limits (message sizes, messages per second,
 // callers at once) and a peer that passes them is dropped with a line in the log.
 #include "game/Protocol.h"
+#include "game/THeadlessOwner.h"
 #include "game/WireStream.h"
 
 #include <QElapsedTimer>
@@ -142,6 +143,23 @@ private:
     int sentKind_ = -1;
     int sentIdentity_ = 0;
     bool delivering_ = false;
+};
+
+// A game without a window whose moves, draw offers and new games go through a session, as
+// the main window's do: the command-line peer and the tests play through it.
+class TSessionOwner : public THeadlessOwner {
+public:
+    TNetSession* Session = nullptr;
+    int NetworkRole() const override { return Session ? Session->Role() : -1; }
+    void SendMove(TMove) override {
+        if (Session) Session->SendMove();
+    }
+    void SendDrawOffer() override {
+        if (Session) Session->SendDrawOffer();
+    }
+    void SendGameState() override {
+        if (Session) Session->BringPartnerUpToDate();
+    }
 };
 
 } // namespace vantorel

@@ -65,33 +65,9 @@ struct FakeHost : TNetSessionHost {
     }
 };
 
-// The game's owner routes what the game sends to the session, as the main window does.
-struct RoutingOwner : TGameOwner {
-    TNetSession* session = nullptr;
-    bool HasView() const override { return true; }
-    void RefreshView() override {}
-    void RedrawView() override {}
-    void StartDiceRoll() override {}
-    void StopDiceRoll() override {}
-    void HideDice() override {}
-    void StopAnimation() override {}
-    void SetMovePanel(int, const std::string&) override {}
-    void RefreshCommandStates() override {}
-    void RefreshStatus() override {}
-    void EnterReplay(int) override {}
-    void ResetReplayTrackBar(int) override {}
-    void LeaveReplay() override {}
-    int NetworkRole() const override { return session ? session->Role() : -1; }
-    void SendMove(TMove) override { session->SendMove(); }
-    void SendDrawOffer() override { session->SendDrawOffer(); }
-    void SendGameState() override { session->BringPartnerUpToDate(); }
-    bool AskYesNo(const std::string&, int) override { return false; }
-    void Inform(const std::string&, int) override {}
-};
-
 // One machine: a game of `kind`, its owner, its session.
 struct Machine {
-    RoutingOwner owner;
+    TSessionOwner owner;
     uint32_t now = 1000;
     std::unique_ptr<TPlateau> game;
     FakeHost host;
@@ -103,7 +79,7 @@ struct Machine {
         game->NewGame();
         session = std::make_unique<TNetSession>(*game, host);
         session->FirstRetryMs = 50;
-        owner.session = session.get();
+        owner.Session = session.get();
     }
     // Waits for callers on a free loopback port; `ownSide` is the serving player's colour.
     quint16 Serve(int ownSide, int firstSide = kWhite) {

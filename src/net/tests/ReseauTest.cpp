@@ -47,8 +47,8 @@ TEST(Reseau, ChatSmileyAndAWindowThatStays) {
     int newGameAsked = 0;
     TFReseau serverWindow(nullptr, *server.game, {[&] { ++newGameAsked; }, {}, {}, {}, {}});
     TFReseau callerWindow(nullptr, *caller.game, {});
-    server.owner.session = &serverWindow.Session;
-    caller.owner.session = &callerWindow.Session;
+    server.owner.Session = &serverWindow.Session;
+    caller.owner.Session = &callerWindow.Session;
     server.game->GameType = kNetworkServer;
     server.game->Players[kWhite] = {"Anaïs", TPlayerRec::Server, "", 0};
     serverWindow.Restart(2, {}, 0, QHostAddress::LocalHost);
