@@ -335,8 +335,9 @@ void ReceiveModel(TPlateau& game, std::string_view body, TNetworkSink& sink) {
         game.Model = std::move(*model);
         // A fresh game on the new board; the sender's state follows and replaces it.
         game.NewGame();
+        // Only a new board costs a new view: a peer repeating its board costs nothing.
+        sink.RebuildViewForNewModel();
     }
-    sink.RebuildViewForNewModel();
 }
 
 bool Dispatch(TPlateau& game, std::string_view command, std::string_view body, TNetworkSink& sink) {
