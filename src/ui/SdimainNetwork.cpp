@@ -48,7 +48,8 @@ void TMainWindow::OpenNetworkWindow(int networkRole, const QString& serverAddres
         TReseauParts parts;
         // Queued: the button sits in the window the dialog may close.
         parts.OpenNewGameDialog = [this] {
-            QTimer::singleShot(0, this, [this] { StartNewGame(10 + Game->GameType % 10); });
+            // The network page, among the others, for either role.
+            QTimer::singleShot(0, this, [this] { StartNewGame(10 + kNetworkServer); });
         };
         parts.RebuildView = [this] {
             const int theme =
