@@ -76,13 +76,15 @@ TEST(NetworkGame, TheWindowPlaysAgainstALoopbackServer) {
     {
         TIniText ini(f.window->SettingsPath);
         ini.ReplaceSection(QStringLiteral("Connexion"),
-                           {QStringLiteral("IP_01=10.0.0.1"), QStringLiteral("IP_02=10.0.0.2")});
+                           {QStringLiteral("IP_01=10.0.0.1"), QStringLiteral("IP_02=10.0.0.2"),
+                            QStringLiteral("Port=4321")});
         ASSERT_TRUE(ini.Save());
         QFile file(f.window->SettingsPath);
         ASSERT_TRUE(file.open(QIODevice::Append));
         ASSERT_TRUE(file.setFileTime(QDateTime(QDate(2020, 5, 4), QTime(3, 2, 1)),
                                      QFileDevice::FileModificationTime));
     }
+    EXPECT_EQ(f.window->NetworkPort(), 4321);
     f.window->StartNetworkGame(1, QStringLiteral("127.0.0.1"), session.ListeningPort());
     ASSERT_NE(f.window->Reseau, nullptr);
     EXPECT_EQ(f.Game().GameType, kNetworkCaller);
@@ -90,6 +92,7 @@ TEST(NetworkGame, TheWindowPlaysAgainstALoopbackServer) {
     EXPECT_EQ(f.Game().Players[kWhite].Name, "Anaïs");
     EXPECT_EQ(ReadRecentAddresses(f.window->SettingsPath),
               (QStringList{"127.0.0.1", "10.0.0.1", "10.0.0.2"}));
+    EXPECT_EQ(f.window->NetworkPort(), 4321) << "the port setting survives the update";
     EXPECT_EQ(QFileInfo(f.window->SettingsPath).lastModified(),
               QDateTime(QDate(2020, 5, 4), QTime(3, 2, 1)));
     EXPECT_TRUE(f.window->Caption().contains(QStringLiteral("Anaïs")));
