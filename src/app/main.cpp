@@ -33,7 +33,32 @@ int main(int argc, char** argv) {
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("partie"),
                                  QStringLiteral("Une partie enregistrée (.Vtl) à ouvrir."));
+    const QCommandLineOption serve(QStringLiteral("serve"),
+                                   QStringLiteral("Attendre un adversaire sur le réseau."));
+    const QCommandLineOption call(QStringLiteral("call"),
+                                  QStringLiteral("Appeler un adversaire (HOTE ou HOTE:PORT)."),
+                                  QStringLiteral("hote"));
+    const QCommandLineOption port(QStringLiteral("port"),
+                                  QStringLiteral("Le port TCP du jeu en réseau."),
+                                  QStringLiteral("port"));
+    parser.addOptions({serve, call, port});
     parser.process(app);
+    // A network game from the command line: two windows on one desktop can play.
+    int networkRole = 0;
+    QString networkHost;
+    quint16 networkPort = 0;
+    if (parser.isSet(port)) networkPort = static_cast<quint16>(parser.value(port).toUInt());
+    if (parser.isSet(serve)) {
+        networkRole = 2;
+    } else if (parser.isSet(call)) {
+        networkRole = 1;
+        networkHost = parser.value(call);
+        const qsizetype colon = networkHost.lastIndexOf(u':');
+        if (colon > 0 && !networkHost.left(colon).contains(u':')) {
+            networkPort = static_cast<quint16>(networkHost.mid(colon + 1).toUInt());
+            networkHost.truncate(colon);
+        }
+    }
 
     // The bubble replaces the system's tool tips before any window exists.
     vantorel::TMonHintInstaller hints;
@@ -42,6 +67,7 @@ int main(int argc, char** argv) {
     vantorel::TMainWindow window;
     if (!parser.positionalArguments().isEmpty())
         window.SetStartupFile(parser.positionalArguments().constFirst());
+    if (networkRole != 0) window.SetStartupNetwork(networkRole, networkHost, networkPort);
     window.show();
     splash.reset();
     return app.exec();

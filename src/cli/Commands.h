@@ -22,5 +22,6 @@ int StateCommand(int argc, char** argv);
 int LibraryCommand(int argc, char** argv);
 int MillsCommand(int argc, char** argv);
 int PrintCommand(int argc, char** argv);
+int NetPeerCommand(int argc, char** argv);
 
 } // namespace vantorel::cli

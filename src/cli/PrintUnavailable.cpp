@@ -9,3 +9,12 @@ int PrintCommand(int, char**) {
 }
 
 } // namespace vantorel::cli
+
+namespace vantorel::cli {
+
+// The network peer speaks through Qt's sockets.
+int NetPeerCommand(int, char**) {
+    throw UsageError("net-peer needs the desktop build (VANTOREL_DESKTOP=ON)");
+}
+
+} // namespace vantorel::cli

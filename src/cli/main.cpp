@@ -22,7 +22,7 @@ constexpr Command kCommands[] = {
     {"game", vantorel::cli::GameCommand},         {"vtl", vantorel::cli::VtlCommand},
     {"state", vantorel::cli::StateCommand},       {"library", vantorel::cli::LibraryCommand},
     {"match", vantorel::cli::MatchCommand},       {"mills", vantorel::cli::MillsCommand},
-    {"print", vantorel::cli::PrintCommand},
+    {"print", vantorel::cli::PrintCommand},       {"net-peer", vantorel::cli::NetPeerCommand},
 };
 
 void PrintUsage() {

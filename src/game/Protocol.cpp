@@ -1,6 +1,7 @@
 // The network protocol: framing, fields, the game-state text and the receiver.
 #include "Protocol.h"
 
+#include "ModelText.h"
 #include "TPlateau.h"
 
 #include "engine/TextCodec.h"
@@ -9,6 +10,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -316,6 +318,28 @@ void ReceiveState(TPlateau& game, std::string_view body, TNetworkSink& sink) {
     }
 }
 
+// Both machines must play the same board, or every state would be refused as another
+// variant's: the receiver adopts the sender's, read whole and checked first.
+void ReceiveModel(TPlateau& game, std::string_view body, TNetworkSink& sink) {
+    std::optional<Tmodele> model = ReadModelText(std::string(body));
+    if (!model) {
+        sink.Log(texts::kNetModelRefused);
+        return;
+    }
+    sink.Log(texts::kNetModelReceived);
+    // The text form carries no name: the board alone decides whether anything changes.
+    Tmodele probe = *model;
+    probe.Name = game.Model.Name;
+    probe.Description = game.Model.Description;
+    if (probe.Identity != game.Model.Identity || !probe.SameAs(game.Model)) {
+        game.Model = std::move(*model);
+        // A fresh game on the new board; the sender's state follows and replaces it.
+        game.NewGame();
+        // Only a new board costs a new view: a peer repeating its board costs nothing.
+        sink.RebuildViewForNewModel();
+    }
+}
+
 bool Dispatch(TPlateau& game, std::string_view command, std::string_view body, TNetworkSink& sink) {
     if (command == "CHAT") {
         ReceiveChat(body, sink);
@@ -329,9 +353,7 @@ bool Dispatch(TPlateau& game, std::string_view command, std::string_view body, T
     } else if (command == "STAT") {
         ReceiveRole(body, sink);
     } else if (command == "INFO") {
-        // The text form has no reader: the view is rebuilt, the variant stays this machine's.
-        sink.Log(texts::kNetModelReceived);
-        sink.RebuildViewForNewModel();
+        ReceiveModel(game, body, sink);
     } else if (command == "ETAT") {
         ReceiveState(game, body, sink);
     } else {

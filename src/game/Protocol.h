@@ -87,6 +87,7 @@ inline constexpr const char* kNetStateChecksumError = "erreur crc plateau ";
 inline constexpr const char* kNetPartner = " Vous êtes connecté(e) en tant que partenaire.";
 inline constexpr const char* kNetObserver = " Vous êtes connecté(e) en tant qu'observateur";
 inline constexpr const char* kNetModelReceived = "Récupération du modele de jeu.";
+inline constexpr const char* kNetModelRefused = "Modèle de jeu illisible : ignoré.";
 inline constexpr const char* kNetChatSeparator = " : ";
 } // namespace texts
 

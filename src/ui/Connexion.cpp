@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHostAddress>
+#include <QHostInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -33,6 +34,21 @@ constexpr int kFirstWhiteStopMs = 45, kFirstBlackStopMs = 50;
 constexpr int kAgainWhiteStopMs = 300, kAgainBlackStopMs = 250;
 constexpr int kClickStopMs = 1000;
 const char* const kHelpContext = "helpContext";
+
+// Whether this machine has a network another could call it on: an interface up and
+// running, other than loopback, with an address.
+bool OnANetwork() {
+    for (const QNetworkInterface& face : QNetworkInterface::allInterfaces()) {
+        const auto flags = face.flags();
+        if (flags.testFlag(QNetworkInterface::IsLoopBack) ||
+            !flags.testFlag(QNetworkInterface::IsUp) ||
+            !flags.testFlag(QNetworkInterface::IsRunning))
+            continue;
+        for (const QNetworkAddressEntry& entry : face.addressEntries())
+            if (!entry.ip().isLinkLocal()) return true;
+    }
+    return false;
+}
 
 QString OwnAddress() {
     // The first address another machine could call: no loopback, no link-local.
@@ -93,6 +109,8 @@ TFConnexion::TFConnexion(QWidget* parent, TPlateau& game, TPlayerNames& names, i
     Onglet->addTab(Tab_hvh, tr("Humain contre Humain"));
     Onglet->addTab(Tab_net, tr("Jeu en réseau"));
     Onglet->addTab(Tab_cvc, tr("Ordinateur contre ordinateur"));
+    // Every page's tab in sight, the network page's too.
+    Onglet->setUsesScrollButtons(false);
     Explain(Onglet, 300, tr("Choisissez le genre de partie, puis les joueurs."));
 
     Lab_hvctrait = new QFrame(this);
@@ -146,9 +164,6 @@ TFConnexion::TFConnexion(QWidget* parent, TPlateau& game, TPlayerNames& names, i
     RxDice_hvc_b->Roll(kFirstWhiteStopMs);
     RxDice_hvc_n->Roll(kFirstBlackStopMs);
 
-    // Network play has no window yet: its page stays out of reach.
-    const int netIndex = Onglet->indexOf(Tab_net);
-    Onglet->setTabVisible(netIndex, false);
     bool others = false;
     if (gameType >= 10) {
         gameType -= 10;
@@ -257,9 +272,14 @@ QWidget* TFConnexion::BuildNetwork(const QStringList& recentServers) {
     auto* serverText = new QLabel(
         tr("Donnez cette adresse à votre adversaire pour qu'il vous appelle."), Panel_netServ);
     serverText->setWordWrap(true);
+    const QString networkState = OnANetwork()
+                                     ? tr("Vous êtes bien connecté à un réseau")
+                                     : tr("Attention ! Vous n'êtes connecté à aucun réseau !");
+    NetworkStateServ = new QLabel(networkState, Panel_netServ);
     auto* serverLayout = new QVBoxLayout(Panel_netServ);
     serverLayout->addWidget(IP_call);
     serverLayout->addWidget(serverText);
+    serverLayout->addWidget(NetworkStateServ);
     Explain(Panel_netServ, 305, tr("L'adresse de cet ordinateur sur le réseau."));
     Explain(IP_call, 305, tr("L'adresse de cet ordinateur sur le réseau."));
 
@@ -271,6 +291,8 @@ QWidget* TFConnexion::BuildNetwork(const QStringList& recentServers) {
     auto* clientLayout = new QVBoxLayout(Panel_netclient);
     clientLayout->addWidget(new QLabel(tr("Adresse de l'adversaire :"), Panel_netclient));
     clientLayout->addWidget(IP_client);
+    NetworkStateClient = new QLabel(networkState, Panel_netclient);
+    clientLayout->addWidget(NetworkStateClient);
     Panel_netclient->setVisible(false);
     Explain(Panel_netclient, 304, tr("L'adresse de l'ordinateur à appeler."));
     Explain(IP_client, 304, tr("L'adresse de l'ordinateur à appeler."));
@@ -294,6 +316,8 @@ QWidget* TFConnexion::BuildNetwork(const QStringList& recentServers) {
     layout->addWidget(Panel_netServ);
     layout->addWidget(Panel_netclient);
     layout->addWidget(GB_res_coul);
+    // The panels come and go with the role: the controls stay at the top.
+    layout->addStretch(1);
     return page;
 }
 
@@ -395,11 +419,22 @@ void TFConnexion::Btn_okClick() {
         break;
     case kNetworkServer:
         if (RB_client->isChecked()) {
-            // Host names are looked up by the network window; here only an address passes.
-            const std::optional<QString> address = CheckDottedAddress(IP_client->currentText());
+            // A dotted address is used as it is; a name is looked up without holding the
+            // window, and OK comes back here with what the lookup found.
+            const QString typed = IP_client->currentText().trimmed();
+            std::optional<QString> address = CheckDottedAddress(typed);
+            if (!address && typed == lookedUpName_ && !lookedUpAddress_.isEmpty())
+                address = lookedUpAddress_;
+            if (!address && !typed.isEmpty() && typed != lookedUpName_) {
+                StartLookup(typed);
+                return;
+            }
             if (!address) {
-                QMessageBox::critical(this, windowTitle(),
-                                      tr("Adresse IP incorrecte ou ordinateur inconnu !"));
+                const QString error = tr("Adresse IP incorrecte ou ordinateur inconnu !");
+                if (ShowError)
+                    ShowError(error);
+                else
+                    QMessageBox::critical(this, windowTitle(), error);
                 return;
             }
             const QString own = TakeName(CB_reseau, QStringLiteral("Olvira"));
@@ -436,6 +471,24 @@ void TFConnexion::Btn_okClick() {
     game_.SideToMove = static_cast<int8_t>(first);
     game_.LastMover = 1 - first;
     accept();
+}
+
+void TFConnexion::StartLookup(const QString& name) {
+    Btn_ok->setEnabled(false);
+    setCursor(Qt::BusyCursor);
+    QHostInfo::lookupHost(name, this, [this, name](const QHostInfo& info) {
+        unsetCursor();
+        Btn_ok->setEnabled(true);
+        lookedUpName_ = name;
+        lookedUpAddress_.clear();
+        for (const QHostAddress& found : info.addresses())
+            if (found.protocol() == QAbstractSocket::IPv4Protocol) {
+                lookedUpAddress_ = CheckDottedAddress(found.toString()).value_or(QString());
+                break;
+            }
+        // The user may have changed page or role meanwhile: OK only if still calling.
+        if (Onglet->currentWidget() == Tab_net && RB_client->isChecked()) Btn_okClick();
+    });
 }
 
 void TFConnexion::Btn_cancelClick() {

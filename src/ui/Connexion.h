@@ -58,6 +58,8 @@ public:
     // The help the dialog asks for; either may be empty.
     std::function<void(int context)> ShowContextPopup;
     std::function<void(const QString& keyword)> ShowTopic;
+    // The error box of an unusable address; empty: a message box.
+    std::function<void(const QString& text)> ShowError;
 
     QTabWidget* Onglet = nullptr;
     QWidget *Tab_uvc = nullptr, *Tab_hvh = nullptr, *Tab_net = nullptr, *Tab_cvc = nullptr;
@@ -71,6 +73,7 @@ public:
     QLineEdit* IP_call = nullptr;
     QGroupBox* GB_res_coul = nullptr;
     QLabel* TraitLabel = nullptr;
+    QLabel *NetworkStateServ = nullptr, *NetworkStateClient = nullptr;
     TDie *RxDice_hvc_b = nullptr, *RxDice_hvc_n = nullptr;
     QPushButton *Btn_ok = nullptr, *Btn_cancel = nullptr, *BitBtn1 = nullptr;
 
@@ -90,8 +93,13 @@ private:
     // A control's help in the what's-this mode: a short text and a context number.
     void Explain(QWidget* control, int context, const QString& text);
 
+    // The host name typed is looked up in the background; OK waits for it.
+    void StartLookup(const QString& name);
+
     TPlateau& game_;
     TPlayerNames& names_;
+    QString lookedUpName_;
+    QString lookedUpAddress_;
     QString machineName_;
 };
 

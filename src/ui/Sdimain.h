@@ -37,6 +37,7 @@ class QToolButton;
 namespace vantorel {
 
 class TFConnexion;
+class TFReseau;
 class TFileModele;
 class TLibrarySettings;
 class TTempFile;
@@ -133,6 +134,25 @@ public:
     bool ComputerThinking() const { return thinking_.Active; }
     void JouermaintenantClick();
     QString Caption() const;
+    // The network window (SdimainNetwork.cpp): opened, or restarted, for a network game,
+    // released when a local game is set up.
+    void OpenNetworkWindow(int networkRole, const QString& serverAddress, quint16 port = 0);
+    // A network game without the dialog (the command line's --serve and --call): this
+    // machine's human plays white when serving.
+    void StartNetworkGame(int networkRole, const QString& serverAddress, quint16 port);
+    // Started once the intro is over, like a saved game named on the command line.
+    void SetStartupNetwork(int networkRole, const QString& serverAddress, quint16 port) {
+        StartupNetwork = {networkRole, serverAddress, port};
+    }
+    struct {
+        int Role = 0;
+        QString Address;
+        quint16 Port = 0;
+    } StartupNetwork;
+    void CloseNetworkWindow();
+    quint16 NetworkPort() const;
+    void SendDiceToNetwork();
+    TFReseau* Reseau = nullptr;
 
     // Input, as the viewer and the keyboard deliver it.
     void GLSceneViewer1MouseDown(scene::TMouseButton button, scene::TShiftState shift, int x,
@@ -187,10 +207,10 @@ public:
     void EnterReplay(int entryCount) override;
     void ResetReplayTrackBar(int entryCount) override;
     void LeaveReplay() override;
-    int NetworkRole() const override { return -1; }
-    void SendMove(TMove) override {}
-    void SendDrawOffer() override {}
-    void SendGameState() override {}
+    int NetworkRole() const override;
+    void SendMove(TMove move) override;
+    void SendDrawOffer() override;
+    void SendGameState() override;
     bool AskYesNo(const std::string& question, int helpContext) override;
     void Inform(const std::string& text, int helpContext) override;
 
@@ -225,9 +245,9 @@ public:
 
     // The main menu, the tool bar and the pop-up menu of the board.
     QAction *NewGameItem = nullptr, *NouveauJeu = nullptr, *HvC = nullptr, *HvH = nullptr,
-            *CvC = nullptr, *Ouvrir = nullptr, *FileSave1 = nullptr, *FileSaveAs1 = nullptr,
-            *Dfiniruntablier1 = nullptr, *FImprimer = nullptr, *Rejouer = nullptr,
-            *FileExit1 = nullptr, *Copy_image = nullptr, *Copy_script = nullptr,
+            *CvC = nullptr, *NetworkItem = nullptr, *Ouvrir = nullptr, *FileSave1 = nullptr,
+            *FileSaveAs1 = nullptr, *Dfiniruntablier1 = nullptr, *FImprimer = nullptr,
+            *Rejouer = nullptr, *FileExit1 = nullptr, *Copy_image = nullptr, *Copy_script = nullptr,
             *Inverserplateau = nullptr, *Numeroter = nullptr, *Niv_temps = nullptr,
             *Proposer_coup = nullptr, *Coupprecedent = nullptr, *Coupsuivant = nullptr,
             *Proposernull = nullptr, *OptionsItem = nullptr, *Sommaire = nullptr,

@@ -146,7 +146,9 @@ void TMainWindow::BuildMenus() {
                      [this] { StartNewGame(kHumanVsHuman); });
     CvC = AddCommand(opponents, QStringLiteral("CvC"), tr("Ordinateur contre ordinateur..."), 107,
                      [this] { StartNewGame(kComputerVsComputer); });
-    for (QAction* item : {HvC, HvH, CvC})
+    NetworkItem = AddCommand(opponents, QStringLiteral("Reseau"), tr("Jeu en réseau..."), 301,
+                             [this] { StartNewGame(kNetworkServer); });
+    for (QAction* item : {HvC, HvH, CvC, NetworkItem})
         item->setCheckable(true);
     Ouvrir = AddCommand(file, QStringLiteral("Ouvrir"), tr("&Ouvrir..."), 108,
                         [this] { OuvrirClick(); });
@@ -595,6 +597,7 @@ void TMainWindow::RefreshOpponentMenu() {
     HvC->setChecked(Game->GameType == kHumanVsComputer);
     HvH->setChecked(Game->GameType == kHumanVsHuman);
     CvC->setChecked(Game->GameType == kComputerVsComputer);
+    NetworkItem->setChecked(Game->GameType == kNetworkServer || Game->GameType == kNetworkCaller);
 }
 
 bool TMainWindow::CanGoBack() const {

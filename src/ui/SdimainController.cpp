@@ -86,8 +86,11 @@ void TMainWindow::HumanStep() {
     if (state == kClickDestination || state == kClickSelect || state == kClickCapture)
         Game->MarkMoveHints(Game->SideToMove);
     if (state == kClickRollDice) {
+        // The serving machine throws for both sides of a network game; the caller waits.
+        if (Game->GameType == kNetworkCaller) return;
         // The controller throws; the human stops the dice with the next click.
         RollThreeDice();
+        SendDiceToNetwork();
         Game->Click(-1, kNoColour, -1);
     } else if (state == kClickDiceRemoval) {
         bool fromReserve = false;
@@ -396,14 +399,15 @@ void TMainWindow::StartNewGame(int gameType) {
                 break;
             case kNetworkServer:
             case kNetworkCaller:
-                // Network play comes with the network window; its page stays hidden.
-                Game->GameType = savedType;
                 Game->GameStatus = kWaiting;
+                OpenNetworkWindow(dialog.NetworkRole, dialog.ServerAddress);
                 break;
             default:
                 Game->GameStatus = kWaiting;
                 break;
             }
+            if (Game->GameType != kNetworkServer && Game->GameType != kNetworkCaller)
+                CloseNetworkWindow();
         } else {
             CvcWaitForUser = savedWait;
             Game->GameType = savedType;

@@ -102,6 +102,8 @@ void TMainWindow::RestoreSession() {
     Game->Players[kBlack].Name = texts::kDefaultBlackName;
     setWindowTitle(Caption());
     if (!StartupFile.isEmpty()) OpenSavedGame(StartupFile);
+    if (StartupNetwork.Role != 0)
+        StartNetworkGame(StartupNetwork.Role, StartupNetwork.Address, StartupNetwork.Port);
     if (OptionsRecord[TOptions::Music] == 1) MusicNextPending = true;
     if (OptionsRecord[TOptions::TipOfTheDay] == 1) ShowRandomTip();
     restoring_ = false;

@@ -7,6 +7,8 @@
 #include "engine/Random.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -122,8 +124,8 @@ TEST(Connexion, TwoPeopleAndTwoComputers) {
     EXPECT_EQ(machines.dialog->CvcLoopMode, 3);
 }
 
-// Guards the pages shown: one alone from "Adversaires", all the local ones from
-// "Nouvelle Partie...", never the network page.
+// Guards the pages shown: one alone from "Adversaires", all of them from
+// "Nouvelle Partie...".
 TEST(Connexion, PagesShown) {
     DialogFixture alone(2);
     QTabWidget& tabs = *alone.dialog->Onglet;
@@ -134,8 +136,54 @@ TEST(Connexion, PagesShown) {
     DialogFixture among(12);
     EXPECT_EQ(among.dialog->Onglet->currentIndex(), 1);
     for (int k = 0; k < 4; ++k)
-        EXPECT_EQ(among.dialog->Onglet->isTabVisible(k), k != 2) << k;
+        EXPECT_TRUE(among.dialog->Onglet->isTabVisible(k)) << k;
     EXPECT_EQ(among.dialog->IP_client->count(), 1);
+}
+
+// Guards the network page: the serving player on the colour chosen against "?", the
+// caller's host name looked up without holding the dialog, an unknown one refused.
+TEST(Connexion, NetworkPage) {
+    DialogFixture serving(3);
+    EXPECT_TRUE(serving.dialog->Onglet->isTabVisible(2));
+    EXPECT_FALSE(serving.dialog->NetworkStateServ->text().isEmpty());
+    serving.dialog->RB_res_b->setChecked(true);
+    serving.dialog->CB_reseau->setCurrentText(QStringLiteral("Anaïs"));
+    serving.dialog->Btn_okClick();
+    EXPECT_EQ(serving.game.GameType, kNetworkServer);
+    EXPECT_EQ(serving.dialog->NetworkRole, 2);
+    EXPECT_EQ(serving.game.Players[kWhite].Kind, TPlayerRec::Server);
+    EXPECT_EQ(serving.game.Players[kWhite].Name, "Anaïs");
+    EXPECT_EQ(serving.game.Players[kBlack].Kind, TPlayerRec::Caller);
+    EXPECT_EQ(serving.game.Players[kBlack].Name, "?");
+
+    const struct {
+        const char* typed;
+        const char* address; // nullptr: refused
+    } cases[] = {{"192.168.001.010", "192.168.1.10"},
+                 {"localhost", "127.0.0.1"},
+                 {"nulle-part.invalid", nullptr}};
+    for (const auto& c : cases) {
+        DialogFixture calling(3);
+        QStringList errors;
+        calling.dialog->ShowError = [&errors](const QString& text) { errors << text; };
+        calling.dialog->RB_client->setChecked(true);
+        calling.dialog->RB_clientClick();
+        calling.dialog->IP_client->setCurrentText(QString::fromLatin1(c.typed));
+        calling.dialog->Btn_okClick();
+        QElapsedTimer clock;
+        clock.start();
+        while (calling.dialog->result() != QDialog::Accepted && errors.isEmpty() &&
+               clock.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        if (c.address) {
+            EXPECT_EQ(calling.dialog->ServerAddress.toStdString(), c.address) << c.typed;
+            EXPECT_EQ(calling.game.GameType, kNetworkCaller) << c.typed;
+            EXPECT_EQ(calling.dialog->NetworkRole, 1);
+        } else {
+            EXPECT_EQ(errors, QStringList{"Adresse IP incorrecte ou ordinateur inconnu !"});
+            EXPECT_NE(calling.dialog->result(), QDialog::Accepted);
+        }
+    }
 }
 
 // Guards the address check: leading zeros dropped, every group in 0..255, any separator.
