@@ -13,6 +13,8 @@
 namespace vantorel::bench {
 namespace {
 
+// One move list, in the game's shuffled order or in the plain order the search sorts itself.
+template <bool GameOrder>
 void GenerateMovesBench(benchmark::State& state, const BenchPosition& position) {
     Tjeu jeu(BuiltIn(position.variant), position.side);
     LoadPosition(jeu, position);
@@ -21,25 +23,10 @@ void GenerateMovesBench(benchmark::State& state, const BenchPosition& position) 
     int64_t moves = 0;
     for (auto _ : state) {
         list.clear();
-        jeu.GenerateMoves(0, list);
-        benchmark::DoNotOptimize(list.data());
-        benchmark::ClobberMemory();
-        moves += static_cast<int64_t>(list.size());
-    }
-    state.SetItemsProcessed(moves);
-    state.counters["moves"] = static_cast<double>(list.size());
-}
-
-// The list the search orders itself: the same moves without the game's shuffle.
-void SearchMovesBench(benchmark::State& state, const BenchPosition& position) {
-    Tjeu jeu(BuiltIn(position.variant), position.side);
-    LoadPosition(jeu, position);
-    Tsuivants list;
-    list.reserve(64);
-    int64_t moves = 0;
-    for (auto _ : state) {
-        list.clear();
-        jeu.Rules().GenerateUnordered(jeu.Plies[0], jeu.LiveReserve, list);
+        if constexpr (GameOrder)
+            jeu.GenerateMoves(0, list);
+        else
+            jeu.Rules().GenerateUnordered(jeu.Plies[0], jeu.LiveReserve, list);
         benchmark::DoNotOptimize(list.data());
         benchmark::ClobberMemory();
         moves += static_cast<int64_t>(list.size());
@@ -83,9 +70,9 @@ void PerftBench(benchmark::State& state, const BenchPosition& position) {
 [[maybe_unused]] const bool registered = [] {
     for (const BenchPosition& position : kRulesPositions) {
         benchmark::RegisterBenchmark((std::string("GenerateMoves/") + position.name).c_str(),
-                                     GenerateMovesBench, position);
+                                     GenerateMovesBench<true>, position);
         benchmark::RegisterBenchmark((std::string("SearchMoves/") + position.name).c_str(),
-                                     SearchMovesBench, position);
+                                     GenerateMovesBench<false>, position);
         benchmark::RegisterBenchmark((std::string("MakeChild/") + position.name).c_str(),
                                      MakeChildBench, position);
     }

@@ -1,5 +1,5 @@
-// The printed page: the row geometry against the page size, the picture's place, and the
-// schematic board computed for each entry.
+// The printed page: the row geometry against the page size and the picture's place (the
+// schematic board of each row is the chooser's diagram, tested with it).
 #include "game/TPrintLayout.h"
 
 #include <gtest/gtest.h>
@@ -7,8 +7,6 @@
 using namespace vantorel;
 
 namespace {
-
-using Kind = TDiagramShape::Kind;
 
 // Guards the margins, the rows a page holds (rounded down) and the row rectangles.
 TEST(PrintLayout, RowsAndMargins) {
