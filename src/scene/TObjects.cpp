@@ -31,6 +31,7 @@ namespace vantorel::scene {
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
+constexpr double kMillimetresPerPixel = 25.4 / 96;
 const char* const kFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 
 osg::ref_ptr<osg::Geode> GeodeOf(osg::Geometry* geometry) {
@@ -182,7 +183,9 @@ osg::Matrixd TCamera::ProjectionMatrix(int viewportWidth, int viewportHeight) co
         const double half = kOrthoUnits / (focalLength_ * sceneScale_) / 2;
         return osg::Matrixd::ortho(-half * aspect, half * aspect, -half, half, -far, far);
     }
-    const double fovy = 2 * std::atan(h / 2 / focalLength_) * 180 / kPi;
+    // The focal length counts in millimetres of a 96 dpi screen, so the picture keeps its
+    // field of view when the views set it to a third of the viewport's height.
+    const double fovy = 2 * std::atan(h / 2 * kMillimetresPerPixel / focalLength_) * 180 / kPi;
     return osg::Matrixd::perspective(fovy, aspect, std::max(far / 10000, 0.01), far);
 }
 

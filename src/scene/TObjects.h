@@ -27,7 +27,8 @@ private:
 };
 
 // The eye. It looks along its direction, or at its target object when it has one.
-// Perspective: vertical field of view 2·atan(viewport height / 2 / focal length).
+// Perspective: vertical field of view 2·atan(viewport height in millimetres at 96 dpi / 2 /
+// focal length).
 // Orthogonal: the view shows kOrthoUnits / (focal length × scene scale) scene units
 // across the viewport height.
 class TCamera : public TSceneObject {

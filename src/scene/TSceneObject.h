@@ -109,6 +109,10 @@ public:
     double PitchAngle() const { return pitch_; }
     void SetPitchAngle(double degrees);
 
+    // Puts the object back into a given orientation with its three angles at zero (angles
+    // only ever turn by their change, so a tumbling object cannot simply set them back).
+    void ResetOrientation(const Vec3& direction, const Vec3& up);
+
     bool Visible() const { return visible_; }
     void SetVisible(bool visible);
 
