@@ -2,6 +2,7 @@
 // and the caption, and what the window does with input while no view is usable.
 #include "UiTestSupport.h"
 
+#include "views/TPlateau3D_6.h"
 #include "views/Tplateau2D_1.h"
 
 #include <gtest/gtest.h>
@@ -38,16 +39,18 @@ TEST(RebuildView, NoUsableViewWhileBuilding) {
     EXPECT_TRUE(f.window->HasUsableView());
 }
 
-// Guards the theme table while only the 2D board exists: every theme and any unknown id
-// gives the 2D board as theme 1, without turning the textures off.
-TEST(RebuildView, EveryThemeIsTheFlatBoardForNow) {
+// Guards the theme table: the 3D classic theme is built as itself; the themes still to
+// come and any unknown id give the 2D board as theme 1, without turning the textures off.
+TEST(RebuildView, ThemeIdsBuildTheirViewOrTheFlatBoard) {
     for (int id : {1, 2, 6, 7, 8, 10, 13, 3, 99, 254}) {
         SCOPED_TRACE(id);
         WindowFixture f;
         f.window->RebuildView(id);
-        EXPECT_EQ(f.window->ThemeId, 1);
-        EXPECT_EQ(f.window->ViewerHelpContext, 151);
-        EXPECT_NE(dynamic_cast<Tplateau2D_1*>(f.window->CurrentView.get()), nullptr);
+        const int built = id == 6 ? 6 : 1;
+        EXPECT_EQ(f.window->ThemeId, built);
+        EXPECT_EQ(f.window->ViewerHelpContext, 150 + built);
+        EXPECT_EQ(dynamic_cast<TPlateau3D_6*>(f.window->CurrentView.get()) != nullptr, id == 6);
+        EXPECT_EQ(dynamic_cast<Tplateau2D_1*>(f.window->CurrentView.get()) != nullptr, id != 6);
         EXPECT_EQ(f.window->OptionsRecord[TOptions::Textures], 1);
     }
 }

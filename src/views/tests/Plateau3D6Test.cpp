@@ -274,3 +274,20 @@ TEST(Plateau3D6, TheBoardFollowsTheRotationAndTheLabelsFaceTheCamera) {
     });
     EXPECT_EQ(labels, 24);
 }
+
+// Guards picking in perspective: a marker and a piece on the board are found by their
+// pixel and click their point; a piece in the reserve clicks nothing.
+TEST(Plateau3D6, MarkersAndPiecesArePickedByName) {
+    ViewFixture f(MakerOf<TPlateau3D_6>());
+    f.PressOn("B_0"); // in the reserve
+    EXPECT_EQ(f.game->Pieces[0][8].State, TPieceRec::InReserve);
+    f.PressOn("L_4");
+    EXPECT_EQ(f.game->Pieces[0][8].Point, 4);
+    f.RunUntilIdle();
+    EXPECT_EQ(f.viewer->PickNearest(f.PixelOf("B_8").first, f.PixelOf("B_8").second)->Name(),
+              "B_8");
+    // Black cannot place on the point white holds: never an error.
+    f.PressOn("B_8");
+    EXPECT_EQ(f.game->Pieces[1][8].State, TPieceRec::InReserve);
+    EXPECT_TRUE(f.host.errors.empty());
+}
