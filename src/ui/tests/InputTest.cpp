@@ -95,7 +95,7 @@ TEST(Intro, EndsAfterASecondOrOnAKey) {
         EXPECT_EQ(f.Panel(0).toStdString(), "") << "the intro's tick went on";
         f.now += 1;
         f.window->HorlogeTimer();
-        EXPECT_EQ(f.window->ThemeId, 1);
+        EXPECT_EQ(f.window->ThemeId, 6);
         EXPECT_EQ(f.Game().GameType, kHumanVsComputer);
         EXPECT_EQ(f.Game().Players[kWhite].Kind, TPlayerRec::Human);
         EXPECT_EQ(f.Game().Players[kBlack].Kind, TPlayerRec::Computer);
@@ -103,7 +103,7 @@ TEST(Intro, EndsAfterASecondOrOnAKey) {
     {
         WindowFixture f;
         f.window->FormKeyDown(Qt::Key_Space);
-        EXPECT_EQ(f.window->ThemeId, 1) << "a key does not end the intro";
+        EXPECT_EQ(f.window->ThemeId, 6) << "a key does not end the intro";
     }
 }
 
@@ -193,14 +193,14 @@ TEST(SavedGame, OpenedWhenItIsOneAndIgnoredOtherwise) {
         SCOPED_TRACE(path.toStdString());
         EXPECT_FALSE(f.window->OpenSavedGame(path));
         EXPECT_EQ(f.Game().MoveCount, 0);
-        EXPECT_EQ(f.window->ThemeId, 1);
+        EXPECT_EQ(f.window->ThemeId, 6);
     }
 
     EXPECT_TRUE(f.window->OpenSavedGame(saved));
     EXPECT_EQ(f.Game().MoveCount, 1);
     EXPECT_EQ(f.Game().Engine->LiveBoard[4], 'B');
     EXPECT_EQ(f.Game().Title, saved.toStdString());
-    EXPECT_EQ(f.window->ThemeId, 1);
+    EXPECT_EQ(f.window->ThemeId, 6);
     EXPECT_NE(f.window->CurrentView, nullptr);
 }
 
