@@ -110,6 +110,8 @@ private:
 class TPlane : public TSceneObject {
 public:
     void SetSize(double width, double height);
+    // The picture repeated so many times across and along.
+    void SetTiles(int across, int along);
 
 protected:
     friend class TSceneObject;
@@ -118,6 +120,7 @@ protected:
 private:
     void Rebuild();
     double width_ = 1, height_ = 1;
+    int tilesAcross_ = 1, tilesAlong_ = 1;
 };
 
 // A disk or a ring in the object's xy plane, facing along its direction.
@@ -149,6 +152,21 @@ protected:
 private:
     void Rebuild();
     double top_ = 0.5, bottom_ = 0.5, height_ = 1;
+    int slices_ = 16;
+};
+
+// A sphere centred on the object's position, its poles on the object's y axis.
+class TSphere : public TSceneObject {
+public:
+    void SetShape(double radius, int slices);
+
+protected:
+    friend class TSceneObject;
+    TSphere(TScene& scene, TSceneObject* parent);
+
+private:
+    void Rebuild();
+    double radius_ = 0.5;
     int slices_ = 16;
 };
 

@@ -40,6 +40,7 @@ enum class TObjectKind {
     SpaceText,
     Fire,
     HeightField,
+    Sphere,
 };
 
 // Front colours and texture choice of one object. A library material, when named, gives the

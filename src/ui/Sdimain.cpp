@@ -8,6 +8,7 @@
 
 #include "views/TPlateau3D_6.h"
 #include "views/Tplateau2D_1.h"
+#include "views/Tplateau2D_manu.h"
 #include "views/WindowMaterials.h"
 
 #include <QAction>
@@ -35,6 +36,7 @@ namespace vantorel {
 TBuiltView BuildThemeView(int themeId, TPlateau& game, scene::TSceneViewer& viewer,
                           scene::TScene& scene, TViewHost& host) {
     if (themeId == 0) return {std::make_unique<TAnim>(game, viewer, scene, host), 0};
+    if (themeId == 2) return {std::make_unique<Tplateau2D_manu>(game, viewer, scene, host), 2};
     if (themeId == 6) return {std::make_unique<TPlateau3D_6>(game, viewer, scene, host), 6};
     // The themes not built yet: the classic board stands in for them.
     return {std::make_unique<Tplateau2D_1>(game, viewer, scene, host), 1};

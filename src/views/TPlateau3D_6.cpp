@@ -346,7 +346,7 @@ void TPlateau3D_6::StopDiceRoll() {
             RestDie(die);
         }
     // The throw was what kept the view busy.
-    if (thrown && !MovingPiece.IsSet()) Animating = false;
+    if (thrown) Animating = false;
 }
 
 bool TPlateau3D_6::VisibleAtEndFor(const TPieceRec& record) const {
@@ -359,7 +359,7 @@ void TPlateau3D_6::FrameProgress(scene::TSceneObject&, double, double) {
         if (Host.HasUsableView()) BaseFrameProgress();
         return;
     }
-    FrameStep(kTolerance, true, false);
+    if (FrameStep(kTolerance, true, false)) SettleStrandedDice();
 }
 
 void TPlateau3D_6::MarkerFrame(size_t point, double deltaTime) {
@@ -462,6 +462,18 @@ void TPlateau3D_6::ShowNumbers(bool on) {
     for (scene::TSceneObject* label : Labels) {
         label->SetVisible(on);
         label->SetTurnAngle(angle);
+    }
+}
+
+void TPlateau3D_6::SettleStrandedDice() {
+    // A throw cut short by the animation time limit stops its movements but not the roll:
+    // the dice come to rest at once, or the game would wait for them for ever.
+    if (!DiceShown || Animating) return;
+    for (int die = 1; die <= 3; ++die) {
+        scene::TSceneObject* cube = DieObjects[static_cast<size_t>(die)];
+        if (cube && Game.Dice[static_cast<size_t>(die)].Rolling == 1 &&
+            !(cube->Movement() && cube->Movement()->Travelling()))
+            DieStopped(die);
     }
 }
 

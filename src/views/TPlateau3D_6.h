@@ -43,6 +43,7 @@ private:
     void BuildDice();
     void MarkerFrame(size_t point, double deltaTime);
     void DieStopped(int die);
+    void SettleStrandedDice();
     void RestDie(int die);
 
     scene::TMaterialLibrary DiceMaterials;

@@ -4,6 +4,7 @@
 
 #include "views/TPlateau3D_6.h"
 #include "views/Tplateau2D_1.h"
+#include "views/Tplateau2D_manu.h"
 
 #include <gtest/gtest.h>
 
@@ -39,18 +40,19 @@ TEST(RebuildView, NoUsableViewWhileBuilding) {
     EXPECT_TRUE(f.window->HasUsableView());
 }
 
-// Guards the theme table: the 3D classic theme is built as itself; the themes still to
-// come and any unknown id give the 2D board as theme 1, without turning the textures off.
+// Guards the theme table: the 3D classic and medieval themes are built as themselves; the themes
+// still to come and any unknown id give the 2D board as theme 1, without turning the textures off.
 TEST(RebuildView, ThemeIdsBuildTheirViewOrTheFlatBoard) {
     for (int id : {1, 2, 6, 7, 8, 10, 13, 3, 99, 254}) {
         SCOPED_TRACE(id);
         WindowFixture f;
         f.window->RebuildView(id);
-        const int built = id == 6 ? 6 : 1;
+        const int built = id == 6 || id == 2 ? id : 1;
         EXPECT_EQ(f.window->ThemeId, built);
         EXPECT_EQ(f.window->ViewerHelpContext, 150 + built);
         EXPECT_EQ(dynamic_cast<TPlateau3D_6*>(f.window->CurrentView.get()) != nullptr, id == 6);
-        EXPECT_EQ(dynamic_cast<Tplateau2D_1*>(f.window->CurrentView.get()) != nullptr, id != 6);
+        EXPECT_EQ(dynamic_cast<Tplateau2D_manu*>(f.window->CurrentView.get()) != nullptr, id == 2);
+        EXPECT_EQ(dynamic_cast<Tplateau2D_1*>(f.window->CurrentView.get()) != nullptr, built == 1);
         EXPECT_EQ(f.window->OptionsRecord[TOptions::Textures], 1);
     }
 }

@@ -2,6 +2,7 @@
 #include "ViewTestSupport.h"
 
 #include "views/TPlateau3D_6.h"
+#include "views/Tplateau2D_manu.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -63,4 +64,19 @@ TEST(Plateau3D6Gl, TheBoardIsDrawnOnItsOliveGround) {
         for (int x = 0; x < w; x += 4)
             differ += picture.pixelColor(x, y) != other.pixelColor(x, y);
     EXPECT_GT(differ, (w / 4) * (h / 4) / 2);
+}
+
+// Guards the medieval page: lit from the light above its middle (large planes are lit cell
+// by cell, not only at their corners), with its light grey markers on show.
+TEST(Plateau2DManuGl, ThePageIsLitUnderItsLight) {
+    ViewFixture f(MakerOf<Tplateau2D_manu>(), 1, {}, QSize(640, 480));
+    const QImage picture = Drawn(f);
+    ASSERT_FALSE(picture.isNull());
+    const int w = picture.width(), h = picture.height();
+    const auto [mx, my] = f.PixelOf("L_0");
+    EXPECT_GT(picture.pixelColor(mx, my).lightness(), 150);
+    const QColor middle = picture.pixelColor(w / 2, h / 2 + 20);
+    const QColor edge = picture.pixelColor(w / 2, 10);
+    EXPECT_GT(middle.lightness(), edge.lightness() + 40);
+    EXPECT_GT(middle.red(), 120); // the warm parchment, not only the blue ambient light
 }
