@@ -22,7 +22,7 @@ namespace {
 
 constexpr double kTolerance = 0.001;
 const Colour kGrey{0.8f, 0.8f, 0.8f, 1};
-const Colour kInk{0.28f, 0.12f, 0.05f, 0.5f};
+const Colour kInk{0.1f, 0.03f, 0.01f, 0.5f};
 constexpr double kDieHalf = 1.5;
 const Vec3 kDieRestDirection{0, 0, 1};
 const Vec3 kDieRestUp{0, 1, 0};

@@ -185,8 +185,9 @@ QImage Motif() {
     QImage picture = Mottled(QColor(226, 206, 160), QColor(240, 226, 190), 4, 91);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(110, 40, 30), 3));
-    painter.setBrush(QColor(160, 60, 40));
+    // Faded ink: the board drawn over it must stay readable.
+    painter.setPen(QPen(QColor(196, 160, 120), 3));
+    painter.setBrush(QColor(214, 180, 140));
     const QPointF c(kSide / 2.0, kSide / 2.0);
     for (int k = 0; k < 4; ++k) {
         const double a = k * 3.14159265 / 2;
