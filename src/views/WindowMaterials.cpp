@@ -222,7 +222,7 @@ void BuildWindowMaterials(scene::TMaterialLibrary& library) {
         QColor Colour;
         QImage Picture;
     } materials[] = {
-        {"bois", QColor(160, 110, 60), Wood(QColor(196, 146, 92), QColor(140, 92, 48), 5, 1)},
+        {"bois", QColor(214, 176, 124), Wood(QColor(236, 204, 160), QColor(190, 146, 96), 5, 1)},
         {"ivoire", QColor(236, 228, 200),
          Mottled(QColor(226, 216, 186), QColor(246, 240, 220), 4, 11)},
         {"ebene", QColor(40, 32, 28), Streaked(QColor(52, 40, 34), QColor(12, 10, 9), 21)},
