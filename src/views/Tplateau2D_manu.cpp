@@ -407,6 +407,8 @@ void Tplateau2D_manu::DrawMarkers() {
             burning = true;
         }
         SetBurning(i, burning);
+        // Flames move on every frame: ask for them, however the viewer schedules frames.
+        if (burning) Viewer.update();
         if (marker->Material().Emission != material.Emission ||
             marker->Material().Diffuse != material.Diffuse)
             marker->SetMaterial(material);
