@@ -20,8 +20,9 @@ osg::ref_ptr<osg::Texture2D> TextureOf(const QImage& picture) {
     osg::ref_ptr<osg::Texture2D> texture = new osg::Texture2D(image);
     texture->setFilter(osg::Texture::MIN_FILTER, osg::Texture::LINEAR);
     texture->setFilter(osg::Texture::MAG_FILTER, osg::Texture::LINEAR);
-    texture->setWrap(osg::Texture::WRAP_S, osg::Texture::CLAMP_TO_EDGE);
-    texture->setWrap(osg::Texture::WRAP_T, osg::Texture::CLAMP_TO_EDGE);
+    // Repeated: a large plane may tile its picture.
+    texture->setWrap(osg::Texture::WRAP_S, osg::Texture::REPEAT);
+    texture->setWrap(osg::Texture::WRAP_T, osg::Texture::REPEAT);
     return texture;
 }
 

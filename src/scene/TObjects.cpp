@@ -31,6 +31,7 @@ namespace vantorel::scene {
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
+constexpr double kMillimetresPerPixel = 25.4 / 96;
 const char* const kFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 
 osg::ref_ptr<osg::Geode> GeodeOf(osg::Geometry* geometry) {
@@ -183,7 +184,9 @@ osg::Matrixd TCamera::ProjectionMatrix(int viewportWidth, int viewportHeight) co
         const double half = kOrthoUnits / (focalLength_ * sceneScale_) / 2;
         return osg::Matrixd::ortho(-half * aspect, half * aspect, -half, half, -far, far);
     }
-    const double fovy = 2 * std::atan(h / 2 / focalLength_) * 180 / kPi;
+    // The focal length counts in millimetres of a 96 dpi screen, so the picture keeps its
+    // field of view when the views set it to a third of the viewport's height.
+    const double fovy = 2 * std::atan(h / 2 * kMillimetresPerPixel / focalLength_) * 180 / kPi;
     return osg::Matrixd::perspective(fovy, aspect, std::max(far / 10000, 0.01), far);
 }
 
@@ -273,11 +276,76 @@ void TPlane::SetSize(double width, double height) {
     Rebuild();
 }
 
+void TPlane::SetTiles(int across, int along) {
+    tilesAcross_ = std::max(across, 1);
+    tilesAlong_ = std::max(along, 1);
+    Rebuild();
+}
+
 void TPlane::Rebuild() {
-    const float x = static_cast<float>(width_ / 2), y = static_cast<float>(height_ / 2);
+    // Lighting is computed at the corners of the cells: a large plane is cut into cells of
+    // about two units, or a light near its middle would leave it as dark as its corners.
+    const int nx = std::clamp(static_cast<int>(std::ceil(width_ / 2)), 1, 32);
+    const int ny = std::clamp(static_cast<int>(std::ceil(height_ / 2)), 1, 32);
+    const auto u = static_cast<float>(tilesAcross_), v = static_cast<float>(tilesAlong_);
     Mesh m;
-    m.Quad({-x, -y, 0}, {x, -y, 0}, {x, y, 0}, {-x, y, 0}, {0, 0, 1});
+    auto corner = [&](int i, int j) {
+        return osg::Vec3(static_cast<float>(width_ * (static_cast<double>(i) / nx - 0.5)),
+                         static_cast<float>(height_ * (static_cast<double>(j) / ny - 0.5)), 0);
+    };
+    auto coord = [&](int i, int j) {
+        return osg::Vec2(u * static_cast<float>(i) / static_cast<float>(nx),
+                         v * static_cast<float>(j) / static_cast<float>(ny));
+    };
+    const osg::Vec3 n(0, 0, 1);
+    for (int j = 0; j < ny; ++j)
+        for (int i = 0; i < nx; ++i) {
+            m.Add(corner(i, j), n, coord(i, j));
+            m.Add(corner(i + 1, j), n, coord(i + 1, j));
+            m.Add(corner(i + 1, j + 1), n, coord(i + 1, j + 1));
+            m.Add(corner(i, j), n, coord(i, j));
+            m.Add(corner(i + 1, j + 1), n, coord(i + 1, j + 1));
+            m.Add(corner(i, j + 1), n, coord(i, j + 1));
+        }
     SetGeometry(m.Build(true));
+}
+
+TSphere::TSphere(TScene& scene, TSceneObject* parent)
+    : TSceneObject(scene, parent, TObjectKind::Sphere) {
+    Rebuild();
+}
+
+void TSphere::SetShape(double radius, int slices) {
+    radius_ = radius;
+    slices_ = std::max(slices, 3);
+    Rebuild();
+}
+
+void TSphere::Rebuild() {
+    Mesh m;
+    const int stacks = std::max(slices_ / 2, 2);
+    auto at = [&](int slice, int stack) {
+        const double a = 2 * kPi * slice / slices_, b = kPi * stack / stacks;
+        return osg::Vec3(static_cast<float>(std::sin(b) * std::cos(a)),
+                         static_cast<float>(std::cos(b)),
+                         static_cast<float>(-std::sin(b) * std::sin(a)));
+    };
+    const auto r = static_cast<float>(radius_);
+    for (int k = 0; k < slices_; ++k)
+        for (int j = 0; j < stacks; ++j) {
+            const osg::Vec3 a = at(k, j), b = at(k, j + 1), c = at(k + 1, j + 1), d = at(k + 1, j);
+            auto uv = [&](int slice, int stack) {
+                return osg::Vec2(static_cast<float>(slice) / slices_,
+                                 1.0f - static_cast<float>(stack) / stacks);
+            };
+            m.Add(a * r, a, uv(k, j));
+            m.Add(b * r, b, uv(k, j + 1));
+            m.Add(c * r, c, uv(k + 1, j + 1));
+            m.Add(a * r, a, uv(k, j));
+            m.Add(c * r, c, uv(k + 1, j + 1));
+            m.Add(d * r, d, uv(k + 1, j));
+        }
+    SetGeometry(m.Build());
 }
 
 TDisk::TDisk(TScene& scene, TSceneObject* parent) : TSceneObject(scene, parent, TObjectKind::Disk) {

@@ -27,7 +27,8 @@ private:
 };
 
 // The eye. It looks along its direction, or at its target object when it has one.
-// Perspective: vertical field of view 2·atan(viewport height / 2 / focal length).
+// Perspective: vertical field of view 2·atan(viewport height in millimetres at 96 dpi / 2 /
+// focal length).
 // Orthogonal: the view shows kOrthoUnits / (focal length × scene scale) scene units
 // across the viewport height.
 class TCamera : public TSceneObject {
@@ -114,6 +115,8 @@ private:
 class TPlane : public TSceneObject {
 public:
     void SetSize(double width, double height);
+    // The picture repeated so many times across and along.
+    void SetTiles(int across, int along);
 
 protected:
     friend class TSceneObject;
@@ -122,6 +125,7 @@ protected:
 private:
     void Rebuild();
     double width_ = 1, height_ = 1;
+    int tilesAcross_ = 1, tilesAlong_ = 1;
 };
 
 // A disk or a ring in the object's xy plane, facing along its direction.
@@ -153,6 +157,21 @@ protected:
 private:
     void Rebuild();
     double top_ = 0.5, bottom_ = 0.5, height_ = 1;
+    int slices_ = 16;
+};
+
+// A sphere centred on the object's position, its poles on the object's y axis.
+class TSphere : public TSceneObject {
+public:
+    void SetShape(double radius, int slices);
+
+protected:
+    friend class TSceneObject;
+    TSphere(TScene& scene, TSceneObject* parent);
+
+private:
+    void Rebuild();
+    double radius_ = 0.5;
     int slices_ = 16;
 };
 

@@ -172,6 +172,13 @@ void TSceneObject::SetPitchAngle(double degrees) {
     UpdateTransform();
 }
 
+void TSceneObject::ResetOrientation(const Vec3& direction, const Vec3& up) {
+    direction_ = Normalised(direction, direction_);
+    up_ = Normalised(up - direction_ * (up * direction_), Perpendicular(direction_));
+    roll_ = turn_ = pitch_ = 0;
+    UpdateTransform();
+}
+
 void TSceneObject::SetVisible(bool visible) {
     if (visible == visible_) return;
     visible_ = visible;
@@ -241,6 +248,13 @@ void TSceneObject::ApplyMaterial() {
         if (const TLibMaterial* named = material_.Library->Find(material_.LibraryMaterial)) {
             colours = named->Colours;
             if (material_.TextureEnabled) texture = named->Texture;
+            // A picture carries its own colours: lit white, it shows them as painted. The
+            // material's colours stand in for it when the texture is off.
+            if (texture) {
+                const float a = colours.Diffuse.a();
+                colours.Diffuse = {0.9f, 0.9f, 0.9f, a};
+                colours.Ambient = {0.45f, 0.45f, 0.45f, a};
+            }
         }
     osg::StateSet* state = geometry_->getOrCreateStateSet();
     auto* m = new osg::Material;

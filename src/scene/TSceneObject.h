@@ -40,6 +40,7 @@ enum class TObjectKind {
     SpaceText,
     Fire,
     HeightField,
+    Sphere,
 };
 
 // Front colours and texture choice of one object. A library material, when named, gives the
@@ -109,6 +110,10 @@ public:
     void SetTurnAngle(double degrees);
     double PitchAngle() const { return pitch_; }
     void SetPitchAngle(double degrees);
+
+    // Puts the object back into a given orientation with its three angles at zero (angles
+    // only ever turn by their change, so a tumbling object cannot simply set them back).
+    void ResetOrientation(const Vec3& direction, const Vec3& up);
 
     bool Visible() const { return visible_; }
     void SetVisible(bool visible);

@@ -9,7 +9,10 @@
 
 #include "game/TFileModele.h"
 
+#include "views/TPlateau3D_6.h"
 #include "views/Tplateau2D_1.h"
+#include "views/Tplateau2D_manu.h"
+#include "views/WindowMaterials.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -33,41 +36,12 @@
 
 namespace vantorel {
 
-namespace {
-
-scene::TMaterial Coloured(float r, float g, float b) {
-    scene::TMaterial material;
-    material.Diffuse = {r, g, b, 1.0f};
-    material.Ambient = {r * 0.5f, g * 0.5f, b * 0.5f, 1.0f};
-    material.Specular = {0.1f, 0.1f, 0.1f, 1.0f};
-    return material;
-}
-
-// Rings of growth around a point off the picture, bent by a slow wave: enough to read as
-// wood on a board seen from above.
-QImage WoodPicture(QColor light, QColor dark) {
-    constexpr int kSize = 128;
-    QImage picture(kSize, kSize, QImage::Format_RGB32);
-    for (int y = 0; y < kSize; ++y)
-        for (int x = 0; x < kSize; ++x) {
-            const double dx = x + 40.0, dy = (y - kSize / 2) * 3.0;
-            const double ring = std::sqrt(dx * dx + dy * dy) / 6.0 + std::sin(y * 0.09) * 1.5;
-            const double t = 0.5 + 0.5 * std::sin(ring);
-            picture.setPixel(
-                x, y,
-                qRgb(static_cast<int>(dark.red() + t * (light.red() - dark.red())),
-                     static_cast<int>(dark.green() + t * (light.green() - dark.green())),
-                     static_cast<int>(dark.blue() + t * (light.blue() - dark.blue()))));
-        }
-    return picture;
-}
-
-} // namespace
-
 TBuiltView BuildThemeView(int themeId, TPlateau& game, scene::TSceneViewer& viewer,
                           scene::TScene& scene, TViewHost& host) {
     if (themeId == 0) return {std::make_unique<TAnim>(game, viewer, scene, host), 0};
-    // The medieval and the 3D themes do not exist yet: the classic board stands in for them.
+    if (themeId == 2) return {std::make_unique<Tplateau2D_manu>(game, viewer, scene, host), 2};
+    if (themeId == 6) return {std::make_unique<TPlateau3D_6>(game, viewer, scene, host), 6};
+    // The themes not built yet: the classic board stands in for them.
     return {std::make_unique<Tplateau2D_1>(game, viewer, scene, host), 1};
 }
 
@@ -168,13 +142,7 @@ TMainWindow::~TMainWindow() {
 }
 
 void TMainWindow::BuildMaterials() {
-    GLMateriaux.Add("Marbre", Coloured(0.86f, 0.85f, 0.82f));
-    GLMateriaux.Add("Herbe", Coloured(0.22f, 0.52f, 0.16f));
-    GLMateriaux.Add("Metal", Coloured(0.56f, 0.58f, 0.63f));
-    GLMateriaux.Add("Bois", Coloured(0.62f, 0.42f, 0.22f),
-                    WoodPicture(QColor(181, 128, 72), QColor(135, 88, 44)));
-    GLMateriaux.Add("Bois Ancien", Coloured(0.40f, 0.25f, 0.13f),
-                    WoodPicture(QColor(118, 76, 40), QColor(78, 48, 24)));
+    BuildWindowMaterials(GLMateriaux);
 }
 
 void TMainWindow::BuildStatusBar() {

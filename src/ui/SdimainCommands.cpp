@@ -207,8 +207,8 @@ void TMainWindow::BuildMenus() {
                                      item.HelpContext, [this, id] { ChooseTheme(id); });
         action->setCheckable(true);
         action->setData(id);
-        // Only the classic board can be drawn so far; the other themes come later.
-        action->setEnabled(id == 1);
+        // The themes not built yet stay greyed.
+        action->setEnabled(id == 1 || id == 2 || id == 6);
         themeGroup->addAction(action);
         ThemeItems[k] = action;
     }

@@ -227,7 +227,7 @@ TEST(Commands, SaveReopenAndDamagedFile) {
         << f.messages[0].toStdString();
     EXPECT_EQ(f.Game().Engine->LiveBoard, before);
     EXPECT_EQ(f.Game().MoveCount, moves);
-    EXPECT_EQ(f.window->ThemeId, 1);
+    EXPECT_EQ(f.window->ThemeId, 6);
 
     f.window->SetUpLocalGame(kHumanVsHuman, kWhite);
     f.fileToChoose = path;
@@ -235,7 +235,7 @@ TEST(Commands, SaveReopenAndDamagedFile) {
     EXPECT_EQ(f.Game().MoveCount, 3);
     EXPECT_EQ(f.Game().Engine->LiveBoard[10], 'B');
     EXPECT_EQ(f.Game().Title, path.toStdString());
-    EXPECT_EQ(f.window->ThemeId, 1);
+    EXPECT_EQ(f.window->ThemeId, 6);
 }
 
 // Guards the what's-this mode: a command explains itself instead of acting, a click on the
@@ -256,7 +256,7 @@ TEST(Commands, WhatsThisModeExplainsInsteadOfActing) {
     EXPECT_TRUE(f.window->WhatsThisMode);
     f.window->GLSceneViewer1MouseDown(scene::TMouseButton::Left, {}, 10, 10);
     EXPECT_FALSE(f.window->WhatsThisMode);
-    EXPECT_EQ(f.help->requests.back(), "topic TH_2D");
+    EXPECT_EQ(f.help->requests.back(), "topic TH_3D");
 
     f.window->SetWhatsThisMode(true);
     QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);

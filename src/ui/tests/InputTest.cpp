@@ -2,7 +2,9 @@
 // and the caption, and what the window does with input while no view is usable.
 #include "UiTestSupport.h"
 
+#include "views/TPlateau3D_6.h"
 #include "views/Tplateau2D_1.h"
+#include "views/Tplateau2D_manu.h"
 
 #include <gtest/gtest.h>
 
@@ -38,16 +40,19 @@ TEST(RebuildView, NoUsableViewWhileBuilding) {
     EXPECT_TRUE(f.window->HasUsableView());
 }
 
-// Guards the theme table while only the 2D board exists: every theme and any unknown id
-// gives the 2D board as theme 1, without turning the textures off.
-TEST(RebuildView, EveryThemeIsTheFlatBoardForNow) {
+// Guards the theme table: the 3D classic and medieval themes are built as themselves; the themes
+// still to come and any unknown id give the 2D board as theme 1, without turning the textures off.
+TEST(RebuildView, ThemeIdsBuildTheirViewOrTheFlatBoard) {
     for (int id : {1, 2, 6, 7, 8, 10, 13, 3, 99, 254}) {
         SCOPED_TRACE(id);
         WindowFixture f;
         f.window->RebuildView(id);
-        EXPECT_EQ(f.window->ThemeId, 1);
-        EXPECT_EQ(f.window->ViewerHelpContext, 151);
-        EXPECT_NE(dynamic_cast<Tplateau2D_1*>(f.window->CurrentView.get()), nullptr);
+        const int built = id == 6 || id == 2 ? id : 1;
+        EXPECT_EQ(f.window->ThemeId, built);
+        EXPECT_EQ(f.window->ViewerHelpContext, 150 + built);
+        EXPECT_EQ(dynamic_cast<TPlateau3D_6*>(f.window->CurrentView.get()) != nullptr, id == 6);
+        EXPECT_EQ(dynamic_cast<Tplateau2D_manu*>(f.window->CurrentView.get()) != nullptr, id == 2);
+        EXPECT_EQ(dynamic_cast<Tplateau2D_1*>(f.window->CurrentView.get()) != nullptr, built == 1);
         EXPECT_EQ(f.window->OptionsRecord[TOptions::Textures], 1);
     }
 }
@@ -92,7 +97,7 @@ TEST(Intro, EndsAfterASecondOrOnAKey) {
         EXPECT_EQ(f.Panel(0).toStdString(), "") << "the intro's tick went on";
         f.now += 1;
         f.window->HorlogeTimer();
-        EXPECT_EQ(f.window->ThemeId, 1);
+        EXPECT_EQ(f.window->ThemeId, 6);
         EXPECT_EQ(f.Game().GameType, kHumanVsComputer);
         EXPECT_EQ(f.Game().Players[kWhite].Kind, TPlayerRec::Human);
         EXPECT_EQ(f.Game().Players[kBlack].Kind, TPlayerRec::Computer);
@@ -100,7 +105,7 @@ TEST(Intro, EndsAfterASecondOrOnAKey) {
     {
         WindowFixture f;
         f.window->FormKeyDown(Qt::Key_Space);
-        EXPECT_EQ(f.window->ThemeId, 1) << "a key does not end the intro";
+        EXPECT_EQ(f.window->ThemeId, 6) << "a key does not end the intro";
     }
 }
 
@@ -190,14 +195,14 @@ TEST(SavedGame, OpenedWhenItIsOneAndIgnoredOtherwise) {
         SCOPED_TRACE(path.toStdString());
         EXPECT_FALSE(f.window->OpenSavedGame(path));
         EXPECT_EQ(f.Game().MoveCount, 0);
-        EXPECT_EQ(f.window->ThemeId, 1);
+        EXPECT_EQ(f.window->ThemeId, 6);
     }
 
     EXPECT_TRUE(f.window->OpenSavedGame(saved));
     EXPECT_EQ(f.Game().MoveCount, 1);
     EXPECT_EQ(f.Game().Engine->LiveBoard[4], 'B');
     EXPECT_EQ(f.Game().Title, saved.toStdString());
-    EXPECT_EQ(f.window->ThemeId, 1);
+    EXPECT_EQ(f.window->ThemeId, 6);
     EXPECT_NE(f.window->CurrentView, nullptr);
 }
 

@@ -17,7 +17,7 @@ using vantorel::testing::WindowFixture;
 namespace {
 
 // Guards a first run: default options, the built-in board, the intro, then the theme
-// remembered by default (the 3D board), shown by the flat board while it does not exist.
+// remembered by default: the 3D classic board.
 TEST(Startup, FirstRunStartsOnTheDefaults) {
     WindowFixture f;
     EXPECT_EQ(f.window->ThemeId, 0);
@@ -27,7 +27,7 @@ TEST(Startup, FirstRunStartsOnTheDefaults) {
         EXPECT_EQ(f.window->OptionsRecord.Values[k], defaults.Values[k]) << k;
     EXPECT_TRUE(f.window->PlayerNames.Contains(QStringLiteral("Olvira")));
     f.EndIntro();
-    EXPECT_EQ(f.window->ThemeId, 1);
+    EXPECT_EQ(f.window->ThemeId, 6);
     EXPECT_EQ(f.Game().Players[kWhite].Name, "Olvira") << "the game object's own players";
     EXPECT_EQ(f.Game().Players[kBlack].Name, "Vantorel");
     EXPECT_EQ(f.Game().Players[kBlack].Kind, TPlayerRec::Computer);
@@ -72,7 +72,7 @@ TEST(Startup, CleanExitIsRememberedAndAKilledRunIsNot) {
                         QSettings::IniFormat);
         EXPECT_EQ(store.value(QStringLiteral("Interface/Joueur")).toString().toStdString(),
                   "Zélie");
-        EXPECT_EQ(store.value(QStringLiteral("Interface/Theme")).toString().toStdString(), "1");
+        EXPECT_EQ(store.value(QStringLiteral("Interface/Theme")).toString().toStdString(), "6");
     }
 
     {
@@ -82,7 +82,7 @@ TEST(Startup, CleanExitIsRememberedAndAKilledRunIsNot) {
         EXPECT_EQ(second.window->OptionsRecord[TOptions::ComputerLevel], 3);
         EXPECT_TRUE(second.window->PlayerNames.Contains(QStringLiteral("Zélie")));
         second.EndIntro();
-        EXPECT_EQ(second.window->ThemeId, 1);
+        EXPECT_EQ(second.window->ThemeId, 6);
         EXPECT_EQ(second.Game().Players[kWhite].Name, "Zélie") << "the name last played under";
         EXPECT_EQ(second.Game().Players[kBlack].Name, "Vantorel");
 

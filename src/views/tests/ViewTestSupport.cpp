@@ -1,6 +1,7 @@
 #include "ViewTestSupport.h"
 
 #include "engine/Random.h"
+#include "views/WindowMaterials.h"
 
 #include <QApplication>
 
@@ -9,27 +10,29 @@
 namespace vantorel::testing {
 
 FakeHost::FakeHost() {
-    const char* names[] = {"Marbre", "Herbe", "Metal", "Bois", "Bois Ancien"};
-    for (const char* name : names) {
-        scene::TMaterial colours;
-        colours.Diffuse = {0.6f, 0.4f, 0.2f, 1};
-        materials.Add(name, colours);
-    }
+    BuildWindowMaterials(materials);
 }
 
-ViewFixture::ViewFixture(int kind, const std::function<void(TPlateau&)>& prepare, bool flat) {
+ViewFixture::ViewFixture(int kind, const std::function<void(TPlateau&)>& prepare, bool flat)
+    : ViewFixture(
+          [flat](TPlateau& game, scene::TSceneViewer& viewer, scene::TScene& scene,
+                 TViewHost& host) -> std::unique_ptr<TAnim> {
+              if (flat) return std::make_unique<Tplateau2D_1>(game, viewer, scene, host);
+              return std::make_unique<TAnim>(game, viewer, scene, host);
+          },
+          kind, prepare) {}
+
+ViewFixture::ViewFixture(const ViewMaker& make, int kind,
+                         const std::function<void(TPlateau&)>& prepare, QSize size) {
     RandSeed(7);
     game = std::make_unique<TPlateau>(
         kind, true, &owner, [this] { return now; }, [] { RandSeed(7); });
     game->GameType = kHumanVsHuman;
     if (prepare) prepare(*game);
     viewer = std::make_unique<scene::TSceneViewer>();
-    viewer->resize(800, 600);
+    viewer->resize(size);
     viewer->SetScene(&scene);
-    if (flat)
-        view = std::make_unique<Tplateau2D_1>(*game, *viewer, scene, host);
-    else
-        view = std::make_unique<TAnim>(*game, *viewer, scene, host);
+    view = make(*game, *viewer, scene, host);
     owner.view = view.get();
     // Place every piece where it belongs before the test begins.
     RunUntilIdle();
@@ -87,6 +90,7 @@ void ViewFixture::PressOn(const std::string& name) {
 
 int main(int argc, char** argv) {
     // No window is shown: the offscreen platform unless the test asks for another.
+    vantorel::scene::TSceneViewer::PrepareSurfaceFormat();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

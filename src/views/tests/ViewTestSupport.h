@@ -6,6 +6,9 @@
 #include "scene/TMaterialLibrary.h"
 #include "scene/TScene.h"
 
+#include <QSize>
+
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -65,10 +68,24 @@ public:
     void Inform(const std::string&, int) override {}
 };
 
+using ViewMaker = std::function<std::unique_ptr<TAnim>(TPlateau&, scene::TSceneViewer&,
+                                                       scene::TScene&, TViewHost&)>;
+
+// A maker of one theme's view.
+template <class View> ViewMaker MakerOf() {
+    return [](TPlateau& game, scene::TSceneViewer& viewer, scene::TScene& scene,
+              TViewHost& host) -> std::unique_ptr<TAnim> {
+        return std::make_unique<View>(game, viewer, scene, host);
+    };
+}
+
 struct ViewFixture {
     // `prepare` may change the variant before the view is built (dice, pieces).
     explicit ViewFixture(int kind = 1, const std::function<void(TPlateau&)>& prepare = {},
                          bool flat = true);
+    explicit ViewFixture(const ViewMaker& make, int kind = 1,
+                         const std::function<void(TPlateau&)>& prepare = {},
+                         QSize size = QSize(800, 600));
     ~ViewFixture();
 
     uint32_t now = 1000;
