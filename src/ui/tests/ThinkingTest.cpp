@@ -6,6 +6,7 @@
 #include "engine/THashTable.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -160,6 +161,13 @@ void ThinkAfterTwoMoves(WindowFixture& f, std::shared_ptr<Gate>& gate) {
     f.window->ControllerClicks = 0;
 }
 
+// The options dialog and the about box are real modal dialogs: closed as soon as they open.
+void CloseModalSoon() {
+    QTimer::singleShot(0, [] {
+        if (QWidget* box = QApplication::activeModalWidget()) box->close();
+    });
+}
+
 const std::vector<Command>& GameChangingCommands() {
     static const std::vector<Command> commands = {
         {"new game", [](WindowFixture& f) { f.window->NouveauJeu->trigger(); }},
@@ -174,8 +182,16 @@ const std::vector<Command>& GameChangingCommands() {
         {"replay", [](WindowFixture& f) { f.window->Rejouer->trigger(); }},
         {"theme", [](WindowFixture& f) { f.window->ThemeItems[0]->trigger(); }},
         {"level", [](WindowFixture& f) { f.window->LevelItems[2]->trigger(); }},
-        {"options", [](WindowFixture& f) { f.window->OptionsItem->trigger(); }},
-        {"about", [](WindowFixture& f) { f.window->HelpAbout1->trigger(); }},
+        {"options",
+         [](WindowFixture& f) {
+             CloseModalSoon();
+             f.window->OptionsItem->trigger();
+         }},
+        {"about",
+         [](WindowFixture& f) {
+             CloseModalSoon();
+             f.window->HelpAbout1->trigger();
+         }},
         {"draw offer", [](WindowFixture& f) { f.window->ProposernullClick(); }},
         {"game against a human", [](WindowFixture& f) { f.window->HvH->trigger(); }},
     };
