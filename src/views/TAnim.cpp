@@ -491,4 +491,12 @@ void TAnim::FitBoard(double size) {
     Scale = extent == 0 ? 1.0 : size / extent;
 }
 
+void TAnim::DeleteDice() {
+    for (int die = 1; die <= 3; ++die)
+        if (scene::TSceneObject* object = DieObjects[static_cast<size_t>(die)]) {
+            if (object->Parent()) object->Parent()->DeleteChild(object);
+            DieObjects[static_cast<size_t>(die)] = nullptr;
+        }
+}
+
 } // namespace vantorel

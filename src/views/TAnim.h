@@ -115,6 +115,9 @@ protected:
     std::vector<scene::TSceneObject*> PointObjects;
     std::array<std::vector<scene::TSceneObject*>, 2> PieceObjects;
     std::array<scene::TSceneObject*, 4> DieObjects{}; // 1..3
+    // Removes the dice objects from the scene: a theme's dice draw with its own materials,
+    // so its destructor calls this before they go.
+    void DeleteDice();
     bool Animating = false;
     TPieceRef MovingPiece;
     int8_t FromPoint = -1, ToPoint = -1;

@@ -89,11 +89,7 @@ TPlateau3D_6::~TPlateau3D_6() {
     Frame->OnProgress = nullptr;
     StopAnimation();
     // The dice draw with this view's own materials: they go before the materials do.
-    for (int die = 1; die <= 3; ++die)
-        if (scene::TSceneObject* cube = DieObjects[static_cast<size_t>(die)]) {
-            if (cube->Parent()) cube->Parent()->DeleteChild(cube);
-            DieObjects[static_cast<size_t>(die)] = nullptr;
-        }
+    DeleteDice();
     Labels.clear();
 }
 

@@ -76,11 +76,7 @@ Tplateau2D_1::~Tplateau2D_1() {
     Frame->OnProgress = nullptr;
     StopAnimation();
     // The dice draw with this view's own materials: they go before the materials do.
-    for (int die = 1; die <= 3; ++die)
-        if (scene::TSceneObject* sprite = DieObjects[static_cast<size_t>(die)]) {
-            Scene.Root().DeleteChild(sprite);
-            DieObjects[static_cast<size_t>(die)] = nullptr;
-        }
+    DeleteDice();
     Labels.clear();
 }
 

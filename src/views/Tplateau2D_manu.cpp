@@ -70,11 +70,7 @@ Tplateau2D_manu::Tplateau2D_manu(TPlateau& game, scene::TSceneViewer& viewer, sc
 Tplateau2D_manu::~Tplateau2D_manu() {
     Frame->OnProgress = nullptr;
     StopAnimation();
-    for (int die = 1; die <= 3; ++die)
-        if (scene::TSceneObject* cube = DieObjects[static_cast<size_t>(die)]) {
-            if (cube->Parent()) cube->Parent()->DeleteChild(cube);
-            DieObjects[static_cast<size_t>(die)] = nullptr;
-        }
+    DeleteDice();
     Labels.clear();
 }
 
