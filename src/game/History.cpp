@@ -285,10 +285,19 @@ void TPlateau::ReplayRewind() {
     if (Owner) Owner->RefreshView();
 }
 
+// Mended: leaving replay used to leave every game waiting in the placing click state,
+// whatever the entry shown, so a finished game took a move that the engine then refused
+// and a game in its moving phase refused its first clicks. The game resumes at the entry
+// shown, as after undo; a live game still waits for its player's first click.
 void TPlateau::EndReplay() {
-    GameStatus = kWaiting;
     ReplayMode = false;
     HintsShown = false;
+    GameStatus = kWaiting;
+    if (KeepHistory && MoveCount >= 0 && MoveCount < static_cast<int>(History.size()) &&
+        !History[static_cast<size_t>(MoveCount)].Empty()) {
+        ResumeAt(MoveCount);
+        if (GameStatus == kHumanToAct) GameStatus = kWaiting;
+    }
     if (Owner) Owner->LeaveReplay();
 }
 

@@ -203,6 +203,37 @@ TEST(History, UndoAndRedoAroundTheEndOfAGame) {
     }
 }
 
+// Guards leaving replay: the game used to be left waiting in the placing click state, so a
+// finished game took moves the engine refused and a game in its moving phase refused its
+// first clicks. It resumes at the last entry: over when it was over, otherwise the side to
+// move plays on in the moving phase.
+TEST(Replay, LeavingReplayResumesTheLastEntry) {
+    for (const bool finished : {true, false}) {
+        SCOPED_TRACE(finished ? "finished game" : "game in its moving phase");
+        TestGame t(1, kWhite, kHumanVsHuman);
+        PlayToTheEnd(t, kHumanVsHuman, kWhite, kWhite);
+        if (HasFatalFailure()) return;
+        if (!finished) t.game->Undo();
+        const int last = t.game->MoveCount;
+        t.game->StartReplay();
+        t.game->ReplaySeek(2);
+        t.game->ReplaySeek(last);
+        t.game->EndReplay();
+        ExpectShowing(t, last);
+        EXPECT_EQ(t.game->GameStatus, finished ? kWhiteWon : kWaiting);
+        EXPECT_EQ(t.Engine().Loser, finished ? kBlack : kUndecided);
+        EXPECT_EQ(t.game->ClickState, kClickSelect);
+        if (finished) continue;
+        Tsuivants moves;
+        t.Engine().LegalMoves(t.game->SideToMove, t.Engine().LiveBoard, moves);
+        ASSERT_FALSE(moves.empty());
+        std::vector<int> clicks = {moves[0].From, moves[0].To};
+        if (moves[0].Capture >= 0) clicks.push_back(moves[0].Capture);
+        EXPECT_TRUE(t.Play(clicks).empty());
+        EXPECT_EQ(t.game->MoveCount, last + 1);
+    }
+}
+
 // Guards the thinking times: the clock starts with the first move, and each side's time
 // adds up over its own moves only.
 TEST(History, ElapsedTimeAddsUpPerSide) {
