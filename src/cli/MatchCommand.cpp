@@ -48,11 +48,8 @@ int PlayOneGame(const Tmodele& model, Player* players[2], uint32_t seed, long lo
         if (legal.empty()) return side;
         Player& player = *players[side];
         Tjeu& engine = *player.Engine;
-        engine.LiveBoard = rules.LiveBoard;
-        engine.LiveReserve[0] = rules.LiveReserve[0];
-        engine.LiveReserve[1] = rules.LiveReserve[1];
-        engine.SideToMove = rules.SideToMove;
-        engine.LastMove = rules.LastMove;
+        engine.SetLivePosition(rules.LiveBoard, rules.LiveReserve, rules.SideToMove,
+                               rules.LastMove);
         TMove move = NoMove;
         const auto start = std::chrono::steady_clock::now();
         engine.ComputerMove(side, player.Level, move,

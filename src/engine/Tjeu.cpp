@@ -196,4 +196,14 @@ void Tjeu::AssertSound([[maybe_unused]] int ply) const {
     assert(rules_->InvariantProblem(Plies[static_cast<size_t>(ply)]).empty());
 }
 
+void Tjeu::SetLivePosition(std::string board, const int8_t (&reserve)[2], int side, TMove lastMove,
+                           int8_t loser) {
+    LiveBoard = std::move(board);
+    LiveReserve[0] = reserve[0];
+    LiveReserve[1] = reserve[1];
+    SideToMove = static_cast<uint8_t>(side & 1);
+    LastMove = lastMove;
+    Loser = loser;
+}
+
 } // namespace vantorel

@@ -65,6 +65,9 @@ public:
     int8_t LiveReserve[2] = {0, 0};
     TMove LastMove = NoMove;
     int8_t Loser = kUndecided;
+    // Puts a position of another game here, for a search of its own.
+    void SetLivePosition(std::string board, const int8_t (&reserve)[2], int side,
+                         TMove lastMove = NoMove, int8_t loser = kUndecided);
 
     int MillsAt(std::string_view board, int point, int side) const;
     // '0', 'J', 'R' or 'M': what `move` of `side` earns on the live board.

@@ -32,12 +32,8 @@ TSuggestionResult RunSuggestion(const TSuggestionRequest& request, const std::at
     Tjeu engine(request.Model, request.Side, nullptr);
     engine.Search.SetHashTable(std::make_unique<THashTable>(request.Model.PointCount()));
     engine.Search.StopRequest = stop;
-    engine.LiveBoard = request.Board;
-    engine.LiveReserve[0] = request.Reserve[0];
-    engine.LiveReserve[1] = request.Reserve[1];
-    engine.SideToMove = static_cast<uint8_t>(request.Side);
-    engine.LastMove = request.LastMove;
-    engine.Loser = request.Loser;
+    engine.SetLivePosition(request.Board, request.Reserve, request.Side, request.LastMove,
+                           request.Loser);
     engine.Suggest(request.Depth, result.Line, request.CaptureFirst, request.EvalMode,
                    request.Algorithm);
     result.PositionsExamined = engine.Search.PositionsExamined;

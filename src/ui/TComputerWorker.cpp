@@ -148,12 +148,8 @@ void TComputerWorker::Run(const std::shared_ptr<TShared>& shared) {
             Tjeu& engine = *shared->Engine;
             if (request.ClearTable)
                 if (THashTable* table = engine.Search.HashTable()) table->Clear();
-            engine.LiveBoard = request.Board;
-            engine.LiveReserve[0] = request.Reserve[0];
-            engine.LiveReserve[1] = request.Reserve[1];
-            engine.SideToMove = static_cast<uint8_t>(request.SideToMove & 1);
-            engine.LastMove = request.LastMove;
-            engine.Loser = request.Loser;
+            engine.SetLivePosition(request.Board, request.Reserve, request.SideToMove,
+                                   request.LastMove, request.Loser);
             engine.Search.StopRequest = job.Stop.get();
             result.Move = shared->Decide(engine, request.SideToMove, request.Level, *job.Stop);
             engine.Search.StopRequest = nullptr;
