@@ -178,9 +178,9 @@ std::string TPlateau::GameScript(const TTextRenderer& render) const {
         return render ? render(text) : text.French();
     };
     constexpr size_t kColumn = 49;
-    std::string script = rendered(texts::kWhite) + texts::kColourSeparator +
-                         Players[kWhite].Name + "\r\n" + rendered(texts::kBlack) +
-                         texts::kColourSeparator + Players[kBlack].Name + "\r\n\r\n";
+    std::string script = rendered(texts::kWhite) + texts::kColourSeparator + Players[kWhite].Name +
+                         "\r\n" + rendered(texts::kBlack) + texts::kColourSeparator +
+                         Players[kBlack].Name + "\r\n\r\n";
     std::string line;
     bool whitePending = false;
     const int entries = RecordedEntries();

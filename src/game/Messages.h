@@ -21,7 +21,7 @@ std::string ErrorMessage(int code, const std::optional<std::string>& detail = st
 
 // What the status text reads of the view and the window.
 struct TStatusFacts {
-    int ThemeId = 1;        // 0 intro, 255 (or below 0) no usable view
+    int ThemeId = 1; // 0 intro, 255 (or below 0) no usable view
     bool HasView = true;
     bool Animating = false; // the view is showing a move or the dice
     bool DiceShown = false; // the view's dice are on screen

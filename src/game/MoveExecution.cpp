@@ -2,7 +2,6 @@
 // turn, the end of the game and the draws.
 #include "TPlateau.h"
 
-
 namespace vantorel {
 namespace {
 
@@ -16,8 +15,8 @@ bool TPlateau::ExecuteMove(int side, TMove move) {
     Tjeu& engine = *Engine;
     const int code = engine.CheckMove(side, move);
     if (code != 0) {
-        const TText text(texts::kIllegalMove, {TText::Data(std::to_string(code)),
-                                               TText::Data(MoveText(move))});
+        const TText text(texts::kIllegalMove,
+                         {TText::Data(std::to_string(code)), TText::Data(MoveText(move))});
         CancelSelection();
         // A refused placement leaves its record on the point; put the records back in
         // line with the position the move did not change.

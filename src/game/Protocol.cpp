@@ -444,9 +444,9 @@ int DecodeState(TPlateau& game, const std::string& text, bool headerOnly, TNetwo
     const int received = TakeNumberFrom(in);
     const int computed = Tmodele::TextChecksum(std::string(in));
     if (received != computed) {
-        sink.ShowMessage(TText(texts::kNetStateChecksumError,
-                               {TText::Data(std::to_string(computed)),
-                                TText::Data(std::to_string(received))}));
+        sink.ShowMessage(
+            TText(texts::kNetStateChecksumError,
+                  {TText::Data(std::to_string(computed)), TText::Data(std::to_string(received))}));
         return kStateRefused;
     }
     const Tmodele& model = game.Model;

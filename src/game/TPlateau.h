@@ -5,8 +5,8 @@
 // point clicks.
 #include "TGameOwner.h"
 
-#include "engine/Tjeu.h"
 #include "engine/TText.h"
+#include "engine/Tjeu.h"
 #include "engine/Tmodele.h"
 
 #include <array>

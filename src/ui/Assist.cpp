@@ -51,9 +51,9 @@ void TAssistant::ReportError(int code, const std::optional<std::string>& detail)
 
 void TAssistant::Show(int code, const std::optional<QString>& detail) {
     const QString templ = TrText(ErrorTemplate(code));
-    ErrorText = detail ? QString::fromStdString(FillTemplate(templ.toStdString(),
-                                                             {detail->toStdString()}))
-                       : templ;
+    ErrorText =
+        detail ? QString::fromStdString(FillTemplate(templ.toStdString(), {detail->toStdString()}))
+               : templ;
     try {
         showMessage_(ErrorText);
     } catch (...) {

@@ -136,6 +136,7 @@ public:
     bool ComputerThinking() const { return thinking_.Active; }
     void JouermaintenantClick();
     QString Caption() const;
+    QString ShownTitle() const;
     // The network window (SdimainNetwork.cpp): opened, or restarted, for a network game,
     // released when a local game is set up.
     void OpenNetworkWindow(int networkRole, const QString& serverAddress, quint16 port = 0);

@@ -469,10 +469,10 @@ bool TMainWindow::SaveGameAs(bool askName) {
     if (!ViewCommandsAllowed()) return false;
     const QString title = QString::fromStdString(Game->Title);
     QString path;
-    if (!askName && title != tr("Sans titre") && QFileInfo(title).isFile()) {
+    if (!askName && Game->Title != texts::kUntitled && QFileInfo(title).isFile()) {
         path = title;
     } else {
-        path = AskFileName(true, title);
+        path = AskFileName(true, ShownTitle());
         if (path.isEmpty()) return false;
         if (QFileInfo::exists(path) &&
             !ShowMessage(TMessageKind::Question, tr("Ecraser le fichier existant ?")))

@@ -37,7 +37,8 @@ constexpr TLanguageItem kLanguageItems[] = {
 void TMainWindow::StartLanguage() {
     const QString system =
         parts_.SystemLanguage.isEmpty() ? SystemLanguage() : parts_.SystemLanguage;
-    const QString stored = UserStore ? UserStore->Read(QString::fromLatin1(kLanguageValue), {}) : "";
+    const QString stored =
+        UserStore ? UserStore->Read(QString::fromLatin1(kLanguageValue), {}) : "";
     LanguageCode = ChosenLanguage(stored, system);
     InstallLanguage(LanguageCode);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
