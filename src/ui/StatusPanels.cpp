@@ -4,8 +4,10 @@
 
 #include "game/Messages.h"
 #include "game/TPlateau.h"
+#include "i18n/Language.h"
 #include "i18n/Translate.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
@@ -22,6 +24,10 @@ namespace {
 std::vector<std::string> StartingNames() {
     std::vector<std::string> names = {texts::kDefaultWhiteName, texts::kDefaultBlackName, "Joueur",
                                       "Ordinateur"};
+    // The names the window gives the players of a new game, in either language.
+    for (const char* given :
+         {"Joueur", "Ordinateur", "Joueur 1", "Joueur 2", "Ordinateur 1", "Ordinateur 2"})
+        names.push_back(QCoreApplication::translate("vantorel::TMainWindow", given).toStdString());
     for (const QString& name : TPlayerNames::DefaultNames())
         names.push_back(name.toStdString());
     return names;
@@ -35,10 +41,11 @@ constexpr int kTextPadding = 8;
 } // namespace
 
 std::vector<TText> StatusCatalogueTexts() {
-    // The catalogue never changes while the program runs: walked once, rendered in the
-    // language of the moment.
-    static const std::vector<TText> catalogue = WalkStatusCatalogue();
-    return catalogue;
+    // Walked once for each language: the names a game starts with are the language's.
+    static std::map<QString, std::vector<TText>> catalogues;
+    auto [at, walk] = catalogues.try_emplace(InstalledLanguage());
+    if (walk) at->second = WalkStatusCatalogue();
+    return at->second;
 }
 
 namespace {
