@@ -20,14 +20,14 @@ namespace {
 
 class SilentSink : public TNetworkSink {
 public:
-    void Log(const std::string&) override {}
+    void Log(const TText&) override {}
     void SetIconSmiley(int) override {}
     std::string RemoteHostName() const override { return "partenaire"; }
     void SetRole(int role) override { role_ = role; }
     int Role() const override { return role_; }
     bool HasNetworkWindow() const override { return true; }
     void OnDrawOffer() override {}
-    void ShowMessage(const std::string&) override {}
+    void ShowMessage(const TText&) override {}
     void RebuildViewForNewModel() override {}
     void RefreshView() override {}
 

@@ -1,15 +1,14 @@
 // The program: the window, the intro, then the game; a saved game named on the command
 // line (or opened from the desktop) is opened once the intro is over.
+#include "i18n/Language.h"
 #include "ui/AppIcon.h"
 #include "ui/Sdimain.h"
+#include "ui/Session.h"
 #include "ui/Splash.h"
 #include "ui/TMonHint.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 #include <memory>
 
@@ -21,25 +20,29 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("TEV"));
     QApplication::setWindowIcon(vantorel::VantorelIcon());
 
-    // The program speaks French: Qt's own buttons and dialogs too.
-    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    // The language of the last run, or the system's at the first: the splash and the
+    // command line's help speak it already; the window takes it from the same value.
+    vantorel::InstallLanguage(vantorel::ChosenLanguage(
+        vantorel::TUserStore().Read(QStringLiteral("Langue"), {}), vantorel::SystemLanguage()));
+    const auto text = [](const char* french) {
+        return QCoreApplication::translate("main", french);
+    };
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Vantorel, le jeu du moulin"));
+    parser.setApplicationDescription(text(QT_TRANSLATE_NOOP("main", "Vantorel, le jeu du moulin")));
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("partie"),
-                                 QStringLiteral("Une partie enregistrée (.Vtl) à ouvrir."));
-    const QCommandLineOption serve(QStringLiteral("serve"),
-                                   QStringLiteral("Attendre un adversaire sur le réseau."));
-    const QCommandLineOption call(QStringLiteral("call"),
-                                  QStringLiteral("Appeler un adversaire (HOTE ou HOTE:PORT)."),
-                                  QStringLiteral("hote"));
+    parser.addPositionalArgument(
+        text(QT_TRANSLATE_NOOP("main", "partie")),
+        text(QT_TRANSLATE_NOOP("main", "Une partie enregistrée (.Vtl) à ouvrir.")));
+    const QCommandLineOption serve(
+        QStringLiteral("serve"),
+        text(QT_TRANSLATE_NOOP("main", "Attendre un adversaire sur le réseau.")));
+    const QCommandLineOption call(
+        QStringLiteral("call"),
+        text(QT_TRANSLATE_NOOP("main", "Appeler un adversaire (HOTE ou HOTE:PORT).")),
+        text(QT_TRANSLATE_NOOP("main", "hote")));
     const QCommandLineOption port(QStringLiteral("port"),
-                                  QStringLiteral("Le port TCP du jeu en réseau."),
+                                  text(QT_TRANSLATE_NOOP("main", "Le port TCP du jeu en réseau.")),
                                   QStringLiteral("port"));
     parser.addOptions({serve, call, port});
     parser.process(app);

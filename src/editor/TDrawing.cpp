@@ -1,5 +1,7 @@
 #include "TDrawing.h"
 
+#include "engine/TText.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -349,12 +351,15 @@ void TDrawing::Clear(int32_t kind, uint16_t day, uint16_t month, uint16_t year) 
 }
 
 std::string TDrawing::DrawingProblem(const Tmodele& model) {
-    if (model.PointCount() > kPointSlots) return "Le plateau a plus de 200 champs.";
-    if (model.LinkCount() > kLinkSlots) return "Le plateau a plus de 1000 liaisons.";
-    if (model.MillCount() > kMillSlots) return "Le plateau a plus de 1000 moulins.";
+    if (model.PointCount() > kPointSlots)
+        return VANTOREL_TEXT("Catalogue", "Le plateau a plus de 200 champs.");
+    if (model.LinkCount() > kLinkSlots)
+        return VANTOREL_TEXT("Catalogue", "Le plateau a plus de 1000 liaisons.");
+    if (model.MillCount() > kMillSlots)
+        return VANTOREL_TEXT("Catalogue", "Le plateau a plus de 1000 moulins.");
     for (const auto& p : model.Points)
         if (!(std::fabs(p.X) <= kMaxModelCoordinate && std::fabs(p.Y) <= kMaxModelCoordinate))
-            return "Un champ est hors du plateau.";
+            return VANTOREL_TEXT("Catalogue", "Un champ est hors du plateau.");
     return {};
 }
 

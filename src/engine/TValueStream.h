@@ -1,6 +1,8 @@
 #pragma once
 // The tagged value stream shared by the model record, the saved game and the variant
 // library: every value is a one-byte tag followed by its little-endian payload.
+#include "TText.h"
+
 #include <cstdint>
 #include <iosfwd>
 #include <stdexcept>
@@ -32,9 +34,15 @@ public:
     enum class Kind { Format, Read, Write };
     StreamError(Kind kind, const std::string& message) : std::runtime_error(message), kind_(kind) {}
     Kind kind() const { return kind_; }
-    static StreamError Format() { return {Kind::Format, "Valeur de propriété incorrecte"}; }
-    static StreamError Read() { return {Kind::Read, "Erreur de lecture du flux"}; }
-    static StreamError Write() { return {Kind::Write, "Erreur d'écriture du flux"}; }
+    static StreamError Format() {
+        return {Kind::Format, VANTOREL_TEXT("Catalogue", "Valeur de propriété incorrecte")};
+    }
+    static StreamError Read() {
+        return {Kind::Read, VANTOREL_TEXT("Catalogue", "Erreur de lecture du flux")};
+    }
+    static StreamError Write() {
+        return {Kind::Write, VANTOREL_TEXT("Catalogue", "Erreur d'écriture du flux")};
+    }
 
 private:
     Kind kind_;

@@ -1,5 +1,7 @@
 #include "Tmodele.h"
 
+#include "TText.h"
+
 #include "Random.h"
 #include "TValueStream.h"
 #include "TextCodec.h"
@@ -398,17 +400,21 @@ std::string Tmodele::ToText(char decimalSeparator) const {
 
 std::string Tmodele::PlayabilityProblem() const {
     const int n = PointCount();
-    if (n > kMaxPlayablePoints) return "Le plateau a plus de 128 points.";
+    if (n > kMaxPlayablePoints)
+        return VANTOREL_TEXT("Catalogue", "Le plateau a plus de 128 points.");
     for (int side = 0; side < 2; ++side)
         if (PiecesPerSide[side] < 0 || PiecesPerSide[side] > kMaxPiecesPerSide)
-            return "Le nombre de pions par joueur doit être compris entre 0 et 127.";
+            return VANTOREL_TEXT("Catalogue",
+                                 "Le nombre de pions par joueur doit être compris entre 0 et 127.");
     const auto valid = [n](int p) { return p >= 0 && p < n; };
     for (const auto& l : Links)
-        if (!valid(l.A) || !valid(l.B)) return "Une liaison désigne un point inexistant.";
+        if (!valid(l.A) || !valid(l.B))
+            return VANTOREL_TEXT("Catalogue", "Une liaison désigne un point inexistant.");
     for (const auto& m : Mills) {
         if (!valid(m.P1) || !valid(m.P2) || !valid(m.P3))
-            return "Un moulin désigne un point inexistant.";
-        if (m.P1 == m.P2 || m.P1 == m.P3 || m.P2 == m.P3) return "Un moulin répète un point.";
+            return VANTOREL_TEXT("Catalogue", "Un moulin désigne un point inexistant.");
+        if (m.P1 == m.P2 || m.P1 == m.P3 || m.P2 == m.P3)
+            return VANTOREL_TEXT("Catalogue", "Un moulin répète un point.");
     }
     return {};
 }

@@ -127,9 +127,8 @@ std::string TPlateau::MoveText(TMove move) {
     return text;
 }
 
-std::string TPlateau::EntryText(const THistoryEntry& entry) const {
-    std::string colour = entry.Side == kWhite ? texts::kWhite : texts::kBlack;
-    colour += texts::kColourSeparator;
+TText TPlateau::EntryMessage(const THistoryEntry& entry) const {
+    const char* colour = entry.Side == kWhite ? texts::kWhite : texts::kBlack;
     std::string dice;
     const auto& v = entry.DiceValues;
     if (v[0] > 0 && v[1] > 0 && v[2] > 0) {
@@ -144,13 +143,19 @@ std::string TPlateau::EntryText(const THistoryEntry& entry) const {
     if (hours > 23) hours = 0;
     char time[16];
     std::snprintf(time, sizeof time, "%02d:%02d:%02d", hours, (t / 60000) % 60, (t / 1000) % 60);
-    return std::string(time) + " " + colour + dice + " " + MoveText(entry.Move);
+    return TText::Join({TText::Data(std::string(time) + " "), colour,
+                        TText::Data(texts::kColourSeparator + dice + " " + MoveText(entry.Move))});
+}
+
+std::string TPlateau::EntryText(const THistoryEntry& entry) const {
+    return EntryMessage(entry).French();
 }
 
 void TPlateau::ShowLastMoves() {
     if (!Owner || !KeepHistory) return;
     const auto line = [this](int index) {
-        return std::to_string(index) + ". " + EntryText(History[static_cast<size_t>(index)]);
+        return TText::Join({TText::Data(std::to_string(index) + ". "),
+                            EntryMessage(History[static_cast<size_t>(index)])});
     };
     if (MoveCount >= static_cast<int>(History.size())) return;
     int other = 2;
@@ -168,10 +173,13 @@ void TPlateau::ClockTick() {
     if (Owner) ShowLastMoves();
 }
 
-std::string TPlateau::GameScript() const {
+std::string TPlateau::GameScript(const TTextRenderer& render) const {
+    const auto rendered = [&render](const TText& text) {
+        return render ? render(text) : text.French();
+    };
     constexpr size_t kColumn = 49;
-    std::string script = std::string(texts::kWhite) + texts::kColourSeparator +
-                         Players[kWhite].Name + "\r\n" + texts::kBlack + texts::kColourSeparator +
+    std::string script = rendered(texts::kWhite) + texts::kColourSeparator + Players[kWhite].Name +
+                         "\r\n" + rendered(texts::kBlack) + texts::kColourSeparator +
                          Players[kBlack].Name + "\r\n\r\n";
     std::string line;
     bool whitePending = false;
@@ -179,11 +187,11 @@ std::string TPlateau::GameScript() const {
     for (int i = 0; i < entries; ++i) {
         const THistoryEntry& entry = History[static_cast<size_t>(i)];
         if (entry.Side == kWhite) {
-            line = " " + EntryText(entry);
+            line = " " + rendered(EntryMessage(entry));
             whitePending = true;
         } else {
             line.resize(kColumn, ' ');
-            line += "| " + EntryText(entry);
+            line += "| " + rendered(EntryMessage(entry));
             script += line + "\r\n";
             whitePending = false;
         }

@@ -2,111 +2,146 @@
 
 #include "TPlateau.h"
 
-#include <cstdio>
-
 namespace vantorel {
 namespace {
 
-std::string Format(const char* templ, const std::string& argument) {
-    std::string text = templ;
-    const size_t at = text.find("%s");
-    if (at != std::string::npos) text.replace(at, 2, argument);
-    return text;
-}
+constexpr const char* kLoading =
+    VANTOREL_TEXT("Catalogue", "Chargement du programme... Veuillez patienter.");
+constexpr const char* kPleaseWait = VANTOREL_TEXT("Catalogue", "Veuillez patienter...");
+constexpr const char* kRolling =
+    VANTOREL_TEXT("Catalogue", "Lancement des dés %s en cours... Veuillez patienter");
+constexpr const char* kDiceToContinue = VANTOREL_TEXT(
+    "Catalogue", "Résultat des dés : %d-%d-%d. Cliquez sur le plateau pour continuer...");
+constexpr const char* kDiceWait =
+    VANTOREL_TEXT("Catalogue", "Résultat des dés : %d-%d-%d. Patientez...");
+constexpr const char* kWaitingDice = VANTOREL_TEXT("Catalogue", "Attente du lancemente de dés...");
+constexpr const char* kBlackPlay = VANTOREL_TEXT("Catalogue", "Les noirs jouent : ");
+constexpr const char* kWhitePlay = VANTOREL_TEXT("Catalogue", "Les blancs jouent : ");
+constexpr const char* kWhiteWins =
+    VANTOREL_TEXT("Catalogue", "Partie terminée. Victoire des blancs");
+constexpr const char* kBlackWins =
+    VANTOREL_TEXT("Catalogue", "Partie terminée. Victoire des noirs");
+constexpr const char* kDrawn = VANTOREL_TEXT("Catalogue", "Partie terminée. match null");
+constexpr const char* kClickToStart =
+    VANTOREL_TEXT("Catalogue", "Cliquez sur une case pour commencer la partie.");
+constexpr const char* kYouPlace = VANTOREL_TEXT("Catalogue", "C'est à vous de placer un jeton.");
+constexpr const char* kSelectToMove =
+    VANTOREL_TEXT("Catalogue", "Sélectionnez un pion à déplacer.");
+constexpr const char* kSelectToTake = VANTOREL_TEXT("Catalogue", "Sélectionnez un pion à prendre.");
+constexpr const char* kThinking =
+    VANTOREL_TEXT("Catalogue", "L'ordinateur réfléchit au prochain coup...");
+constexpr const char* kTheirPlacement =
+    VANTOREL_TEXT("Catalogue", "C'est à %s (%s) de placer un jeton.");
+constexpr const char* kTheirMove =
+    VANTOREL_TEXT("Catalogue", "C'est à %s (%s) de sélectionner un jeton à déplacer.");
+constexpr const char* kPressToStart = VANTOREL_TEXT(
+    "Catalogue", "Appuyez sur une touche ou cliquez sur la jeu avec la souris pour lancer le jeu");
+constexpr const char* kBlackSide = VANTOREL_TEXT("Catalogue", "Noirs");
+constexpr const char* kWhiteSide = VANTOREL_TEXT("Catalogue", "Blancs");
+constexpr const char* kRemote = VANTOREL_TEXT("Catalogue", "-Distant");
+constexpr const char* kLocal = VANTOREL_TEXT("Catalogue", "-Local");
 
-std::string ThreeDice(const char* templ, const TPlateau& game) {
-    char buffer[160];
-    std::snprintf(buffer, sizeof buffer, templ, game.Dice[1].Value, game.Dice[2].Value,
-                  game.Dice[3].Value);
-    return buffer;
+TText ThreeDice(const char* templ, const TPlateau& game) {
+    return {templ,
+            {TText::Data(std::to_string(game.Dice[1].Value)),
+             TText::Data(std::to_string(game.Dice[2].Value)),
+             TText::Data(std::to_string(game.Dice[3].Value))}};
 }
 
 // Where the player to move sits in a network game: "-Distant" or "-Local".
-std::string NetworkSuffix(const TPlateau& game) {
+const char* NetworkSuffix(const TPlateau& game) {
     const int kind = game.Players[game.SideToMove & 1].Kind;
     if (game.GameType == kNetworkServer) {
-        if (kind == TPlayerRec::Caller) return "-Distant";
-        if (kind == TPlayerRec::Server) return "-Local";
+        if (kind == TPlayerRec::Caller) return kRemote;
+        if (kind == TPlayerRec::Server) return kLocal;
     } else if (game.GameType == kNetworkCaller) {
-        if (kind == TPlayerRec::Server) return "-Distant";
-        if (kind == TPlayerRec::Caller) return "-Local";
+        if (kind == TPlayerRec::Server) return kRemote;
+        if (kind == TPlayerRec::Caller) return kLocal;
     }
-    return "";
+    return nullptr;
 }
 
-std::string RollingText(const TPlateau& game, bool withSuffix) {
-    std::string side = game.SideToMove == kBlack ? "Noir" : "Blanc";
-    if (withSuffix) side += NetworkSuffix(game);
-    return Format("Lancement des dés %s en cours... Veuillez patienter", side);
+// A side's word, with where its player sits in a network game.
+TText SideWord(const TPlateau& game, const char* word, bool withSuffix) {
+    const char* suffix = withSuffix ? NetworkSuffix(game) : nullptr;
+    if (!suffix) return word;
+    return TText::Join({word, suffix});
 }
 
-std::string DiceText(const TPlateau& game, const TStatusFacts& facts, bool withSuffix) {
+TText RollingText(const TPlateau& game, bool withSuffix) {
+    const char* side = game.SideToMove == kBlack ? texts::kBlack : texts::kWhite;
+    return {kRolling, {SideWord(game, side, withSuffix)}};
+}
+
+TText DiceText(const TPlateau& game, const TStatusFacts& facts, bool withSuffix) {
     if (facts.DiceShown) return RollingText(game, withSuffix);
-    return ThreeDice("Résultat des dés : %d-%d-%d. Cliquez sur le plateau pour continuer...", game);
+    return ThreeDice(kDiceToContinue, game);
 }
 
-std::string AnimationText(const TPlateau& game, const TStatusFacts& facts) {
+TText AnimationText(const TPlateau& game, const TStatusFacts& facts) {
     const int8_t state = game.ClickState;
     if ((state == kClickRollDice || state == kClickStopDice) && facts.DiceShown) {
-        if (state == kClickRollDice) return "Attente du lancemente de dés...";
+        if (state == kClickRollDice) return kWaitingDice;
         return RollingText(game, false);
     }
-    const char* mover = facts.DiceSide == 1 ? "Les noirs jouent : " : "Les blancs jouent : ";
-    const char* other = facts.DiceSide == 1 ? "Les blancs jouent : " : "Les noirs jouent : ";
-    std::string text = std::to_string(game.MoveCount) + " : " + mover;
+    const char* mover = facts.DiceSide == 1 ? kBlackPlay : kWhitePlay;
+    const char* other = facts.DiceSide == 1 ? kWhitePlay : kBlackPlay;
+    std::vector<TText> pieces = {TText::Data(std::to_string(game.MoveCount) + " : "), mover};
+    std::string move;
     const TMove last = game.Engine->LastMove;
     const auto& d = game.Dice;
     if (last.To < 0 && d[1].Value > 0 && d[2].Value > 0 && d[3].Value > 0) {
-        if (last.Capture >= -1) text = other;
-        text += ThreeDice("(%d-%d-%d)", game);
+        if (last.Capture >= -1) pieces = {other};
+        move = "(" + std::to_string(d[1].Value) + "-" + std::to_string(d[2].Value) + "-" +
+               std::to_string(d[3].Value) + ")";
     } else if (last.To >= 0) {
-        text += last.From < 0 ? "_" : std::to_string(last.From + 1);
-        text += " -> " + std::to_string(last.To + 1);
+        move = last.From < 0 ? "_" : std::to_string(last.From + 1);
+        move += " -> " + std::to_string(last.To + 1);
     }
     if (last.Capture >= -1)
-        text += last.Capture == -1 ? " x _" : " x " + std::to_string(last.Capture + 1);
-    return text;
+        move += last.Capture == -1 ? " x _" : " x " + std::to_string(last.Capture + 1);
+    pieces.push_back(TText::Data(move));
+    return TText::Join(std::move(pieces));
 }
 
 } // namespace
 
-std::string ErrorMessage(int code, const std::optional<std::string>& detail) {
-    const char* templ;
+const char* ErrorTemplate(int code) {
     switch (code) {
     case 1:
-        templ = "Enregistrement impossible ! %s";
-        break;
+        return VANTOREL_TEXT("Catalogue", "Enregistrement impossible ! %s");
     case 2:
-        templ = "Impossible d'ouvrir la boite de dialogue. %s";
-        break;
+        return VANTOREL_TEXT("Catalogue", "Impossible d'ouvrir la boite de dialogue. %s");
     case 3:
-        templ = "Erreur de CRC !";
-        break;
+        return VANTOREL_TEXT("Catalogue", "Erreur de CRC !");
     case 4:
-        templ = "Impossible d'ouvrir le fichier. %s";
-        break;
+        return VANTOREL_TEXT("Catalogue", "Impossible d'ouvrir le fichier. %s");
     case 5:
-        templ = "Erreur dans le format du fichier. Modele incompatible.";
-        break;
+        return VANTOREL_TEXT("Catalogue", "Erreur dans le format du fichier. Modele incompatible.");
     case 6:
-        templ = "Erreur dans le format du fichier.";
-        break;
+        return VANTOREL_TEXT("Catalogue", "Erreur dans le format du fichier.");
     case 7:
-        templ = "Problème d'impression : %s";
-        break;
+        return VANTOREL_TEXT("Catalogue", "Problème d'impression : %s");
     case 8:
-        templ = "Action interdite. %s";
-        break;
+        return VANTOREL_TEXT("Catalogue", "Action interdite. %s");
     default:
-        templ = "Erreur inconnue %s";
-        break;
+        return VANTOREL_TEXT("Catalogue", "Erreur inconnue %s");
     }
-    return detail ? Format(templ, *detail) : std::string(templ);
 }
 
-std::string StatusText(const TPlateau& game, const TStatusFacts& facts) {
-    if (facts.ThemeId == 0) return "Chargement du programme... Veuillez patienter.";
-    if (facts.ThemeId < 0 || facts.ThemeId == 255 || !facts.HasView) return "Veuillez patienter...";
+TText ErrorText(int code, const std::optional<TText>& detail) {
+    if (!detail) return ErrorTemplate(code);
+    return {ErrorTemplate(code), {*detail}};
+}
+
+std::string ErrorMessage(int code, const std::optional<std::string>& detail) {
+    if (!detail) return ErrorText(code).French();
+    return ErrorText(code, TText::Data(*detail)).French();
+}
+
+TText StatusMessage(const TPlateau& game, const TStatusFacts& facts) {
+    if (facts.ThemeId == 0) return kLoading;
+    if (facts.ThemeId < 0 || facts.ThemeId == 255 || !facts.HasView) return kPleaseWait;
     if (facts.Animating) return AnimationText(game, facts);
 
     const int type = game.GameType;
@@ -115,77 +150,83 @@ std::string StatusText(const TPlateau& game, const TStatusFacts& facts) {
     if (type >= kHumanVsComputer && type <= kNetworkCaller) {
         switch (status) {
         case kWhiteWon:
-            return "Partie terminée. Victoire des blancs";
+            return kWhiteWins;
         case kBlackWon:
-            return "Partie terminée. Victoire des noirs";
+            return kBlackWins;
         case kDraw:
-            return "Partie terminée. match null";
+            return kDrawn;
         case 99:
-            return "Veuillez patienter...";
+            return kPleaseWait;
         default:
             break;
         }
     }
     if (type == kHumanVsComputer) {
         if (status == kWaiting) {
-            if (state == kClickRollDice) return "Attente du lancemente de dés...";
+            if (state == kClickRollDice) return kWaitingDice;
             if (state == kClickStopDice) return DiceText(game, facts, false);
-            return "Cliquez sur une case pour commencer la partie.";
+            return kClickToStart;
         }
         if (status == kHumanToAct) {
             switch (state) {
             case kClickDestination:
-                return "C'est à vous de placer un jeton.";
+                return kYouPlace;
             case kClickSelect:
-                return "Sélectionnez un pion à déplacer.";
+                return kSelectToMove;
             case kClickCapture:
             case kClickDiceRemoval:
-                return "Sélectionnez un pion à prendre.";
+                return kSelectToTake;
             case kClickRollDice:
-                return "Attente du lancemente de dés...";
+                return kWaitingDice;
             case kClickStopDice:
                 return DiceText(game, facts, false);
             default:
-                return "";
+                return {};
             }
         }
         if (status == kComputerToAct) {
-            if (state == kClickComputerDice)
-                return ThreeDice("Résultat des dés : %d-%d-%d. Patientez...", game);
-            return "L'ordinateur réfléchit au prochain coup...";
+            if (state == kClickComputerDice) return ThreeDice(kDiceWait, game);
+            return kThinking;
         }
-        return "";
+        return {};
     }
     if ((type == kHumanVsHuman || type == kNetworkServer || type == kNetworkCaller) &&
         (status == kWaiting || status == kHumanToAct)) {
         const bool network = type != kHumanVsHuman;
-        std::string colour = game.SideToMove == kBlack ? "Noirs" : "Blancs";
-        if (network) colour += NetworkSuffix(game);
-        const std::string& name = game.Players[game.SideToMove & 1].Name;
+        const TText colour =
+            SideWord(game, game.SideToMove == kBlack ? kBlackSide : kWhiteSide, network);
+        const TText name = TText::Data(game.Players[game.SideToMove & 1].Name);
         switch (state) {
         case kClickDestination:
-            return "C'est à " + name + " (" + colour + ") de placer un jeton.";
+            return {kTheirPlacement, {name, colour}};
         case kClickSelect:
-            return "C'est à " + name + " (" + colour + ") de sélectionner un jeton à déplacer.";
+            return {kTheirMove, {name, colour}};
         case kClickCapture:
         case kClickDiceRemoval:
-            return "Sélectionnez un pion à prendre.";
+            return kSelectToTake;
         case kClickRollDice:
-            return "Attente du lancemente de dés...";
+            return kWaitingDice;
         case kClickStopDice:
             return DiceText(game, facts, network);
         default:
-            return "";
+            return {};
         }
     }
-    if (type == kComputerVsComputer && status == kWaiting)
-        return "Appuyez sur une touche ou cliquez sur la jeu avec la souris pour lancer le jeu";
-    return "";
+    if (type == kComputerVsComputer && status == kWaiting) return kPressToStart;
+    return {};
+}
+
+std::string StatusText(const TPlateau& game, const TStatusFacts& facts) {
+    return StatusMessage(game, facts).French();
+}
+
+TText DiceResultMessage(const TPlateau& game, int on) {
+    if (on != 1) return {};
+    return ThreeDice(kDiceWait, game);
 }
 
 std::string DiceResultText(const TPlateau& game, int on) {
-    if (on != 1) return "";
-    return ThreeDice("Résultat des dés : %d-%d-%d. Patientez...", game);
+    return DiceResultMessage(game, on).French();
 }
 
 } // namespace vantorel

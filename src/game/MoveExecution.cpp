@@ -2,8 +2,6 @@
 // turn, the end of the game and the draws.
 #include "TPlateau.h"
 
-#include <cstdio>
-
 namespace vantorel {
 namespace {
 
@@ -17,13 +15,13 @@ bool TPlateau::ExecuteMove(int side, TMove move) {
     Tjeu& engine = *Engine;
     const int code = engine.CheckMove(side, move);
     if (code != 0) {
-        char detail[128];
-        std::snprintf(detail, sizeof detail, "Erreur %d. (%s)", code, MoveText(move).c_str());
+        const TText text(texts::kIllegalMove,
+                         {TText::Data(std::to_string(code)), TText::Data(MoveText(move))});
         CancelSelection();
         // A refused placement leaves its record on the point; put the records back in
         // line with the position the move did not change.
         SyncPieces();
-        throw Ecoup_imposible(std::string(texts::kIllegalMove) + detail);
+        throw Ecoup_imposible(text);
     }
     InvalidClicks = 0;
     const int8_t loser = engine.PlayMove(side, true, move);

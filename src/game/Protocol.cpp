@@ -251,7 +251,7 @@ bool ChecksumHolds(std::string_view& body, TNetworkSink& sink) {
 
 void ReceiveChat(std::string_view body, TNetworkSink& sink) {
     const std::string line(Trimmed(body));
-    sink.Log(sink.RemoteHostName() + texts::kNetChatSeparator + line);
+    sink.Log(TText::Data(sink.RemoteHostName() + texts::kNetChatSeparator + line));
     if (line.find(":-)") != std::string::npos)
         sink.SetIconSmiley(1);
     else if (line.find(";-)") != std::string::npos)
@@ -444,8 +444,9 @@ int DecodeState(TPlateau& game, const std::string& text, bool headerOnly, TNetwo
     const int received = TakeNumberFrom(in);
     const int computed = Tmodele::TextChecksum(std::string(in));
     if (received != computed) {
-        sink.ShowMessage(texts::kNetStateChecksumError + std::to_string(computed) + "<>" +
-                         std::to_string(received));
+        sink.ShowMessage(
+            TText(texts::kNetStateChecksumError,
+                  {TText::Data(std::to_string(computed)), TText::Data(std::to_string(received))}));
         return kStateRefused;
     }
     const Tmodele& model = game.Model;

@@ -3,6 +3,8 @@
 // the game-state text with its checksum, and what a receiver does with each message.
 // Everything here is UTF-8, like every other text of the program; the wire speaks
 // Windows-1252, and ToWire / FromWire are the only crossing.
+#include "engine/TText.h"
+
 #include <string>
 
 namespace vantorel {
@@ -15,7 +17,7 @@ class Tmodele;
 class TNetworkSink {
 public:
     virtual ~TNetworkSink() = default;
-    virtual void Log(const std::string& text) = 0;
+    virtual void Log(const TText& text) = 0;
     // 1 ":-)", 2 ";-)", 3 ":-(".
     virtual void SetIconSmiley(int smiley) = 0;
     virtual std::string RemoteHostName() const = 0;
@@ -25,7 +27,7 @@ public:
     virtual bool HasNetworkWindow() const = 0;
     // Ask the user and answer the partner's draw offer.
     virtual void OnDrawOffer() = 0;
-    virtual void ShowMessage(const std::string& text) = 0;
+    virtual void ShowMessage(const TText& text) = 0;
     // The partner sent its variant: the main window rebuilds its board view.
     virtual void RebuildViewForNewModel() = 0;
     virtual void RefreshView() = 0;
@@ -79,15 +81,21 @@ std::string EncodeStateMessage(const TPlateau& game, int count = -1, bool header
 // messages acted on (unknown commands and fragments are not counted).
 int ReceiveMessages(TPlateau& game, const std::string& receivedText, TNetworkSink& sink);
 
-// The receiver's French texts.
+// The receiver's French texts; none of them goes on the wire.
 namespace texts {
-inline constexpr const char* kNetDrawOffer = "Proposition de nul";
-inline constexpr const char* kNetChecksumError = "Erreur de CRC.";
-inline constexpr const char* kNetStateChecksumError = "erreur crc plateau ";
-inline constexpr const char* kNetPartner = " Vous êtes connecté(e) en tant que partenaire.";
-inline constexpr const char* kNetObserver = " Vous êtes connecté(e) en tant qu'observateur";
-inline constexpr const char* kNetModelReceived = "Récupération du modele de jeu.";
-inline constexpr const char* kNetModelRefused = "Modèle de jeu illisible : ignoré.";
+inline constexpr const char* kNetDrawOffer = VANTOREL_TEXT("Catalogue", "Proposition de nul");
+inline constexpr const char* kNetChecksumError = VANTOREL_TEXT("Catalogue", "Erreur de CRC.");
+// The checksum computed here, then the one received.
+inline constexpr const char* kNetStateChecksumError =
+    VANTOREL_TEXT("Catalogue", "erreur crc plateau %s<>%s");
+inline constexpr const char* kNetPartner =
+    VANTOREL_TEXT("Catalogue", " Vous êtes connecté(e) en tant que partenaire.");
+inline constexpr const char* kNetObserver =
+    VANTOREL_TEXT("Catalogue", " Vous êtes connecté(e) en tant qu'observateur");
+inline constexpr const char* kNetModelReceived =
+    VANTOREL_TEXT("Catalogue", "Récupération du modele de jeu.");
+inline constexpr const char* kNetModelRefused =
+    VANTOREL_TEXT("Catalogue", "Modèle de jeu illisible : ignoré.");
 inline constexpr const char* kNetChatSeparator = " : ";
 } // namespace texts
 

@@ -3,6 +3,7 @@
 // panels and commands, the network window and the message boxes. A headless game (the
 // chooser's previews, tests, the command-line tool) has no owner or a small fake one.
 #include "engine/TMove.h"
+#include "engine/TText.h"
 
 #include <string>
 
@@ -24,7 +25,7 @@ public:
     virtual void StopAnimation() = 0;
 
     // The main window: status panels 1 and 2 hold the last moves.
-    virtual void SetMovePanel(int panel, const std::string& text) = 0;
+    virtual void SetMovePanel(int panel, const TText& text) = 0;
     virtual void RefreshCommandStates() = 0;
     virtual void RefreshStatus() = 0;
     // Replay mode: menus and tool bar swapped, track bar over entries 0..count − 1.
@@ -38,9 +39,9 @@ public:
     virtual void SendDrawOffer() = 0;
     virtual void SendGameState() = 0;
 
-    // Message boxes.
-    virtual bool AskYesNo(const std::string& question, int helpContext) = 0;
-    virtual void Inform(const std::string& text, int helpContext) = 0;
+    // Message boxes, in the player's language.
+    virtual bool AskYesNo(const TText& question, int helpContext) = 0;
+    virtual void Inform(const TText& text, int helpContext) = 0;
 };
 
 } // namespace vantorel

@@ -16,7 +16,7 @@ public:
     void StopDiceRoll() override {}
     void HideDice() override {}
     void StopAnimation() override {}
-    void SetMovePanel(int, const std::string&) override {}
+    void SetMovePanel(int, const TText&) override {}
     void RefreshCommandStates() override {}
     void RefreshStatus() override {}
     void EnterReplay(int) override {}
@@ -27,8 +27,8 @@ public:
     void SendDrawOffer() override {}
     void SendGameState() override {}
     // Questions are answered no: a draw offered by repetition is declined.
-    bool AskYesNo(const std::string&, int) override { return false; }
-    void Inform(const std::string&, int) override {}
+    bool AskYesNo(const TText&, int) override { return false; }
+    void Inform(const TText&, int) override {}
 
 private:
     int networkRole_;

@@ -5,6 +5,7 @@
 // point clicks.
 #include "TGameOwner.h"
 
+#include "engine/TText.h"
 #include "engine/Tjeu.h"
 #include "engine/Tmodele.h"
 
@@ -20,9 +21,9 @@
 namespace vantorel {
 
 // An illegal move, with the message shown to the player.
-class Ecoup_imposible : public std::runtime_error {
+class Ecoup_imposible : public TTextError {
 public:
-    using std::runtime_error::runtime_error;
+    using TTextError::TTextError;
 };
 
 struct TPieceRec {
@@ -156,10 +157,12 @@ public:
     void Undo();
     void Redo();
     static std::string MoveText(TMove move);
+    TText EntryMessage(const THistoryEntry& entry) const;
     std::string EntryText(const THistoryEntry& entry) const;
     void ShowLastMoves();
     void ClockTick();
-    std::string GameScript() const;
+    // The game script, its words rendered by `render` (French when it is empty).
+    std::string GameScript(const TTextRenderer& render = {}) const;
     int RecordedEntries() const;
 
     // Replay.
@@ -214,18 +217,21 @@ private:
     StatusLink statusLink_;
 };
 
-// The French texts of the game object.
+// The French texts of the game object. The title of a game never saved and the default
+// names are data: files keep them as they are, whatever the language.
 namespace texts {
-inline constexpr const char* kUntitled = "Sans titre";
-inline constexpr const char* kWhite = "Blanc";
-inline constexpr const char* kBlack = "Noir";
+inline constexpr const char* kUntitled = VANTOREL_TEXT("Catalogue", "Sans titre");
+inline constexpr const char* kWhite = VANTOREL_TEXT("Catalogue", "Blanc");
+inline constexpr const char* kBlack = VANTOREL_TEXT("Catalogue", "Noir");
 inline constexpr const char* kColourSeparator = " : ";
 inline constexpr const char* kDefaultWhiteName = "Olvira";
 inline constexpr const char* kDefaultBlackName = "Vantorel";
-inline constexpr const char* kIllegalMove = "Coup impossible. Erreur n° ";
-inline constexpr const char* kAcceptDraw = "Acceptez-vous le nul ?";
-inline constexpr const char* kDrawAccepted = "Nul accepté";
-inline constexpr const char* kDrawRefused = "Nul refusé";
+// The engine's check code and the move.
+inline constexpr const char* kIllegalMove =
+    VANTOREL_TEXT("Catalogue", "Coup impossible. Erreur n° Erreur %d. (%s)");
+inline constexpr const char* kAcceptDraw = VANTOREL_TEXT("Catalogue", "Acceptez-vous le nul ?");
+inline constexpr const char* kDrawAccepted = VANTOREL_TEXT("Catalogue", "Nul accepté");
+inline constexpr const char* kDrawRefused = VANTOREL_TEXT("Catalogue", "Nul refusé");
 } // namespace texts
 
 } // namespace vantorel

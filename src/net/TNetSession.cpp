@@ -1,8 +1,11 @@
 // The sockets of a network game and the crossing into the protocol.
 #include "TNetSession.h"
 
+#include "i18n/Translate.h"
+
 #include "game/TPlateau.h"
 
+#include <QCoreApplication>
 #include <QTcpServer>
 #include <QTcpSocket>
 
@@ -28,7 +31,8 @@ QString ErrorText(int kind) {
         QT_TRANSLATE_NOOP("TNetSession", "Un problème s est produit lors d une tentative "
                                          "connexion cliente."),
     };
-    return TNetSession::tr(texts.at(static_cast<size_t>(std::clamp(kind, 0, 5))));
+    return QCoreApplication::translate("TNetSession",
+                                       texts.at(static_cast<size_t>(std::clamp(kind, 0, 5))));
 }
 
 QString ErrorLine(const QString& text) {
@@ -415,16 +419,16 @@ void TNetSession::BringPartnerUpToDate() {
     SendMove();
 }
 
-void TNetSession::Log(const std::string& text) {
-    host_.AppendLog(QString::fromStdString(text));
+void TNetSession::Log(const TText& text) {
+    host_.AppendLog(TrText(text));
 }
 
 void TNetSession::SetRole(int role) {
     role_ = role;
 }
 
-void TNetSession::ShowMessage(const std::string& text) {
-    host_.ShowMessage(QString::fromStdString(text));
+void TNetSession::ShowMessage(const TText& text) {
+    host_.ShowMessage(TrText(text));
 }
 
 } // namespace vantorel

@@ -98,14 +98,14 @@ public:
     int RetryLogLine = -1;
 
     // TNetworkSink
-    void Log(const std::string& text) override;
+    void Log(const TText& text) override;
     void SetIconSmiley(int smiley) override { host_.SetIconSmiley(smiley); }
     std::string RemoteHostName() const override { return remoteHost_.toStdString(); }
     void SetRole(int role) override;
     int Role() const override { return role_; }
     bool HasNetworkWindow() const override { return true; }
     void OnDrawOffer() override { host_.AnswerDrawOffer(); }
-    void ShowMessage(const std::string& text) override;
+    void ShowMessage(const TText& text) override;
     void RebuildViewForNewModel() override { host_.RebuildViewForNewModel(); }
     void RefreshView() override { host_.RefreshView(); }
 

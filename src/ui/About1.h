@@ -16,6 +16,8 @@ inline const QString kSiteAddress = QStringLiteral("https://vantorel.example.org
 inline const QString kContactAddress = QStringLiteral("contact@vantorel.example.org");
 
 class TApropos : public QDialog {
+    // For tr(): the box's texts are looked up under its own name.
+    Q_OBJECT
 public:
     explicit TApropos(QWidget* parent = nullptr);
 

@@ -1,6 +1,7 @@
 #include "Assist.h"
 
 #include "game/TPlateau.h"
+#include "i18n/Translate.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -18,17 +19,18 @@ TAssistant::TAssistant(QLabel& statusPanel, QWidget* window, MessageSink showMes
         };
 }
 
-void TAssistant::WriteStatus(const std::string& text) {
-    if (!PanelRule.ShouldWrite(text, panel_.text().toStdString())) return;
-    panel_.setText(QString::fromStdString(text));
+void TAssistant::WriteStatus(const TText& text) {
+    const QString shown = TrText(text);
+    if (!PanelRule.ShouldWrite(shown.toStdString(), panel_.text().toStdString())) return;
+    panel_.setText(shown);
 }
 
 void TAssistant::RefreshStatus(const TPlateau& game, const TStatusFacts& facts) {
-    WriteStatus(StatusText(game, facts));
+    WriteStatus(StatusMessage(game, facts));
 }
 
 void TAssistant::ShowDiceResult(const TPlateau& game, int on) {
-    WriteStatus(DiceResultText(game, on));
+    WriteStatus(DiceResultMessage(game, on));
     // The controller pauses right after this: the result has to be on screen now.
     if (window_) window_->repaint();
 }
@@ -44,7 +46,14 @@ void TAssistant::Beep() {
 }
 
 void TAssistant::ReportError(int code, const std::optional<std::string>& detail) {
-    ErrorText = QString::fromStdString(ErrorMessage(code, detail));
+    Show(code, detail ? std::optional<QString>(TrMessage(*detail)) : std::nullopt);
+}
+
+void TAssistant::Show(int code, const std::optional<QString>& detail) {
+    const QString templ = TrText(ErrorTemplate(code));
+    ErrorText =
+        detail ? QString::fromStdString(FillTemplate(templ.toStdString(), {detail->toStdString()}))
+               : templ;
     try {
         showMessage_(ErrorText);
     } catch (...) {

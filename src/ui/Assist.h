@@ -31,14 +31,16 @@ public:
     // replaces it.
     void ShowStatusText(const QString& templ, const QString& argument = {});
     void Beep();
-    // The catalogue's message for `code`, in a box.
+    // The catalogue's message for `code`, in a box, in the player's language; a detail that
+    // is a catalogue text is translated too.
     void ReportError(int code, const std::optional<std::string>& detail = std::nullopt);
 
     QString ErrorText;
     TStatusPanelRule PanelRule;
 
 private:
-    void WriteStatus(const std::string& text);
+    void WriteStatus(const TText& text);
+    void Show(int code, const std::optional<QString>& detail);
 
     QLabel& panel_;
     QWidget* window_;

@@ -1,6 +1,7 @@
 #include "PrintAndCopy.h"
 
 #include "Sdimain.h"
+#include "i18n/Translate.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -91,7 +92,7 @@ void Copy_imageClick(TMainWindow& window) {
 
 QString ScriptForClipboard(const TPlateau& game, const QDateTime& when) {
     return QLocale().toString(when, QLocale::ShortFormat) + QStringLiteral("\r\n\r\n") +
-           QString::fromStdString(game.GameScript()) + QStringLiteral("\r\n");
+           QString::fromStdString(game.GameScript(WindowRenderer())) + QStringLiteral("\r\n");
 }
 
 void Copy_scriptClick(TMainWindow& window) {

@@ -8,6 +8,7 @@
 #include "WindowPlace.h"
 
 #include "game/TFileModele.h"
+#include "i18n/Translate.h"
 
 #include "views/TPlateau3D_6.h"
 #include "views/Tplateau2D_1.h"
@@ -86,6 +87,7 @@ TMainWindow::TMainWindow(TMainWindowParts parts, QWidget* parent)
             &TMainWindow::GLSceneViewer1FrameRendered);
 
     Help = parts_.Help ? std::move(parts_.Help) : std::make_unique<THelpSystem>(this);
+    StartLanguage();
     BuildToolBar();
     BuildMenus();
     BuildComputerCommands();
@@ -99,7 +101,7 @@ TMainWindow::TMainWindow(TMainWindowParts parts, QWidget* parent)
         try {
             HorlogeTimer();
         } catch (const std::exception& error) {
-            ShowMessage(TMessageKind::Error, QString::fromStdString(error.what()));
+            ShowMessage(TMessageKind::Error, TrError(error));
         }
     });
 
@@ -249,8 +251,9 @@ void TMainWindow::StopAnimation() {
     if (CurrentView) CurrentView->StopAnimation();
 }
 
-void TMainWindow::SetMovePanel(int panel, const std::string& text) {
-    SetStatusPanel(panel, text);
+void TMainWindow::SetMovePanel(int panel, const TText& text) {
+    if (panel < 1 || panel > 2) return;
+    StatusPanels[static_cast<size_t>(panel)]->setText(TrText(text));
 }
 
 void TMainWindow::RefreshStatus() {
@@ -266,12 +269,12 @@ void TMainWindow::RefreshStatus() {
     Assistant->RefreshStatus(*Game, facts);
 }
 
-bool TMainWindow::AskYesNo(const std::string& question, int) {
-    return ShowMessage(TMessageKind::Question, QString::fromStdString(question));
+bool TMainWindow::AskYesNo(const TText& question, int) {
+    return ShowMessage(TMessageKind::Question, TrText(question));
 }
 
-void TMainWindow::Inform(const std::string& text, int) {
-    ShowMessage(TMessageKind::Information, QString::fromStdString(text));
+void TMainWindow::Inform(const TText& text, int) {
+    ShowMessage(TMessageKind::Information, TrText(text));
 }
 
 // The view's requests.
@@ -286,7 +289,8 @@ void TMainWindow::ReportClickError(const std::string& what) {
 
 void TMainWindow::SetStatusPanel(int panel, const std::string& text) {
     if (panel < 0 || panel > 2) return;
-    StatusPanels[static_cast<size_t>(panel)]->setText(QString::fromStdString(text));
+    // The views write catalogue texts of their own (dice, waiting).
+    StatusPanels[static_cast<size_t>(panel)]->setText(TrMessage(text));
 }
 
 void TMainWindow::ProcessPendingEvents() {

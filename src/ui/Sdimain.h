@@ -90,6 +90,8 @@ struct TMainWindowParts {
     TViewFactory ViewFactory;
     // The computer's decision, run on the worker's thread; empty: the engine's.
     TDecideFn Decide;
+    // The language of a first start ("FR" or "EN"); empty: the system's.
+    QString SystemLanguage;
 };
 
 class TMainWindow : public QMainWindow, public TGameOwner, public TViewHost {
@@ -134,6 +136,7 @@ public:
     bool ComputerThinking() const { return thinking_.Active; }
     void JouermaintenantClick();
     QString Caption() const;
+    QString ShownTitle() const;
     // The network window (SdimainNetwork.cpp): opened, or restarted, for a network game,
     // released when a local game is set up.
     void OpenNetworkWindow(int networkRole, const QString& serverAddress, quint16 port = 0);
@@ -182,6 +185,9 @@ public:
     void RefreshLevelMenu(bool setComputerLevels = true);
     void RefreshOpponentMenu();
     void SetWhatsThisMode(bool on);
+    // The language command (SdimainLanguage.cpp): "FR" or "EN", remembered, and every form
+    // made again in it; the view is rebuilt in the same theme.
+    void ChooseLanguage(const QString& code);
     // Replay.
     void RejouerClick();
     void TB_lireClick();
@@ -201,7 +207,7 @@ public:
     void StopDiceRoll() override;
     void HideDice() override;
     void StopAnimation() override;
-    void SetMovePanel(int panel, const std::string& text) override;
+    void SetMovePanel(int panel, const TText& text) override;
     void RefreshCommandStates() override;
     void RefreshStatus() override;
     void EnterReplay(int entryCount) override;
@@ -211,8 +217,8 @@ public:
     void SendMove(TMove move) override;
     void SendDrawOffer() override;
     void SendGameState() override;
-    bool AskYesNo(const std::string& question, int helpContext) override;
-    void Inform(const std::string& text, int helpContext) override;
+    bool AskYesNo(const TText& question, int helpContext) override;
+    void Inform(const TText& text, int helpContext) override;
 
     // TViewHost
     bool HasUsableView() const override { return ThemeId != kNoTheme; }
@@ -284,6 +290,7 @@ public:
     bool ZoomOutHeld = false;
     bool NumbersShown = false;
     bool WhatsThisMode = false;
+    QString LanguageCode = QStringLiteral("FR");
     int ViewerHelpContext = 150;
     QString SettingsPath;
     QString StartupFile;
@@ -298,6 +305,7 @@ public:
     // The stop button's own help, apart from the previous move's.
     static constexpr int kStopHelpContext = 143;
     static constexpr int kPlayNowHelpContext = 168;
+    static constexpr int kLanguageHelpContext = 169;
 
     // The keys of the whole window pass here first: the help mode's, Tab's and the board's.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -316,6 +324,11 @@ private:
     void BuildStatusBar();
     void BuildToolBar();
     void BuildFilmControls();
+    void StartLanguage();
+    void RememberLanguage();
+    void BuildLanguageMenu(QMenu* game);
+    void RecheckLanguageItems();
+    void RecreateForms();
     QAction* AddCommand(QMenu* menu, const QString& name, const QString& caption, int helpContext,
                         std::function<void()> run);
     void NotAvailableYet();

@@ -203,7 +203,8 @@ void TMainWindow::BuildMenus() {
     for (size_t k = 0; k < std::size(kThemeItems); ++k) {
         const TThemeItem& item = kThemeItems[k];
         const int id = item.ThemeId;
-        QAction* action = AddCommand(themes, QString::fromLatin1(item.Name), tr(item.Caption),
+        QAction* action = AddCommand(themes, QString::fromLatin1(item.Name),
+                                     QCoreApplication::translate("TMainWindow", item.Caption),
                                      item.HelpContext, [this, id] { ChooseTheme(id); });
         action->setCheckable(true);
         action->setData(id);
@@ -231,7 +232,8 @@ void TMainWindow::BuildMenus() {
         const int level = item.Level;
         QAction* action =
             AddCommand(k >= kFirstTimedItem ? timed : levels, QString::fromLatin1(item.Name),
-                       tr(item.Caption), item.HelpContext, [this, level] { ChooseLevel(level); });
+                       QCoreApplication::translate("TMainWindow", item.Caption), item.HelpContext,
+                       [this, level] { ChooseLevel(level); });
         action->setCheckable(true);
         action->setData(level);
         levelGroup->addAction(action);
@@ -251,6 +253,7 @@ void TMainWindow::BuildMenus() {
         OptionsClick(*this);
     });
     OptionsItem->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F11));
+    BuildLanguageMenu(game);
 
     QMenu* help = bar->addMenu(tr("&Aide"));
     Sommaire = AddCommand(help, QStringLiteral("Sommaire"), tr("Sommaire"), 172,
@@ -466,10 +469,10 @@ bool TMainWindow::SaveGameAs(bool askName) {
     if (!ViewCommandsAllowed()) return false;
     const QString title = QString::fromStdString(Game->Title);
     QString path;
-    if (!askName && title != tr("Sans titre") && QFileInfo(title).isFile()) {
+    if (!askName && Game->Title != texts::kUntitled && QFileInfo(title).isFile()) {
         path = title;
     } else {
-        path = AskFileName(true, title);
+        path = AskFileName(true, ShownTitle());
         if (path.isEmpty()) return false;
         if (QFileInfo::exists(path) &&
             !ShowMessage(TMessageKind::Question, tr("Ecraser le fichier existant ?")))

@@ -9,6 +9,7 @@
 #include "ToolIcons.h"
 
 #include "engine/Random.h"
+#include "i18n/Translate.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -246,7 +247,7 @@ void TMainWindow::ComputerMoveArrived(uint64_t generation, TMove move, const std
     } catch (const std::exception& failure) {
         // As on the clock: what escapes the move (an illegal one) is shown, not thrown
         // through the event loop.
-        ShowMessage(TMessageKind::Error, QString::fromStdString(failure.what()));
+        ShowMessage(TMessageKind::Error, TrError(failure));
     }
     RefreshStatus();
 }
@@ -475,9 +476,16 @@ void TMainWindow::RefreshStopButton() {
 }
 
 QString TMainWindow::Caption() const {
-    return QString::fromStdString(Game->Title) + QStringLiteral(" : ") +
+    return ShownTitle() + QStringLiteral(" : ") +
            QString::fromStdString(Game->Players[kWhite].Name) + tr(" (blancs) vs ") +
            QString::fromStdString(Game->Players[kBlack].Name) + tr(" (noirs).");
+}
+
+QString TMainWindow::ShownTitle() const {
+    // A game never saved keeps its French title in its file; the window says it in words
+    // of the player's language.
+    if (Game->Title == texts::kUntitled) return TrMessage(texts::kUntitled);
+    return QString::fromStdString(Game->Title);
 }
 
 // The session.

@@ -71,6 +71,8 @@ void TMainWindow::FormCreateSession() {
 void TMainWindow::FormDestroySession() {
     if (!UserStore) return;
     RememberWindowPlace(*this, *UserStore);
+    // The language of this run, the system's too: the next start speaks it.
+    RememberLanguage();
     WritePlayers(SettingsPath, PlayerNames);
     const Tmodele& model = Game->Model;
     QString human;

@@ -4,14 +4,17 @@
 
 #include "game/Messages.h"
 #include "game/TPlateau.h"
+#include "i18n/Language.h"
+#include "i18n/Translate.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QStatusTipEvent>
 
 #include <algorithm>
-#include <set>
+#include <map>
 
 namespace vantorel {
 
@@ -21,36 +24,47 @@ namespace {
 std::vector<std::string> StartingNames() {
     std::vector<std::string> names = {texts::kDefaultWhiteName, texts::kDefaultBlackName, "Joueur",
                                       "Ordinateur"};
+    // The names the window gives the players of a new game, in either language.
+    for (const char* given :
+         {"Joueur", "Ordinateur", "Joueur 1", "Joueur 2", "Ordinateur 1", "Ordinateur 2"})
+        names.push_back(QCoreApplication::translate("vantorel::TMainWindow", given).toStdString());
     for (const QString& name : TPlayerNames::DefaultNames())
         names.push_back(name.toStdString());
     return names;
 }
 
-std::vector<std::string> WalkStatusCatalogue();
+std::vector<TText> WalkStatusCatalogue();
 
 // Room around a label's text: its frame and the few pixels a style keeps free inside.
 constexpr int kTextPadding = 8;
 
 } // namespace
 
-std::vector<std::string> StatusCatalogueTexts() {
-    // The catalogue never changes while the program runs: walked once.
-    static const std::vector<std::string> catalogue = WalkStatusCatalogue();
-    return catalogue;
+std::vector<TText> StatusCatalogueTexts() {
+    // Walked once for each language: the names a game starts with are the language's.
+    static std::map<QString, std::vector<TText>> catalogues;
+    auto [at, walk] = catalogues.try_emplace(InstalledLanguage());
+    if (walk) at->second = WalkStatusCatalogue();
+    return at->second;
 }
 
 namespace {
 
-std::vector<std::string> WalkStatusCatalogue() {
+std::vector<TText> WalkStatusCatalogue() {
     TPlateau game(0, false, nullptr);
     for (int die = 1; die <= 3; ++die)
         game.Dice[static_cast<size_t>(die)].Value = 6;
     game.MoveCount = 999;
-    std::set<std::string> found;
+    // Told apart by their French rendering: one entry per text a player may read.
+    std::map<std::string, TText> found;
+    const auto insert = [&found](TText text) {
+        std::string french = text.French();
+        if (!french.empty()) found.emplace(std::move(french), std::move(text));
+    };
     TStatusFacts facts;
     for (int theme : {0, 255}) {
         facts.ThemeId = theme;
-        found.insert(StatusText(game, facts));
+        insert(StatusMessage(game, facts));
     }
     facts.ThemeId = 1;
     // The move being shown: a capture, a placement, a removal after a triple.
@@ -65,7 +79,7 @@ std::vector<std::string> WalkStatusCatalogue() {
                     facts.Animating = true;
                     facts.DiceShown = dice;
                     facts.DiceSide = side;
-                    found.insert(StatusText(game, facts));
+                    insert(StatusMessage(game, facts));
                 }
     facts.Animating = false;
     for (const std::string& name : StartingNames())
@@ -82,18 +96,20 @@ std::vector<std::string> WalkStatusCatalogue() {
                                 game.Players[static_cast<size_t>(side)].Name = name;
                                 game.Players[static_cast<size_t>(side)].Kind = kind;
                                 facts.DiceShown = dice;
-                                found.insert(StatusText(game, facts));
+                                insert(StatusMessage(game, facts));
                             }
-    found.insert(DiceResultText(game, 1));
-    found.erase(std::string());
-    return {found.begin(), found.end()};
+    insert(DiceResultMessage(game, 1));
+    std::vector<TText> texts;
+    for (auto& [french, text] : found)
+        texts.push_back(std::move(text));
+    return texts;
 }
 
 } // namespace
 
-std::vector<std::string> MoveLineSamples() {
+std::vector<TText> MoveLineSamples() {
     TPlateau game(0, false, nullptr);
-    std::vector<std::string> lines;
+    std::vector<TText> lines;
     for (int side = 0; side < 2; ++side)
         for (bool dice : {false, true}) {
             THistoryEntry entry;
@@ -104,19 +120,17 @@ std::vector<std::string> MoveLineSamples() {
                 entry.DiceValues = {6, 6, 6};
                 entry.RemovedPoint = -1;
             }
-            lines.push_back("999. " + game.EntryText(entry));
+            lines.push_back(TText::Join({TText::Data("999. "), game.EntryMessage(entry)}));
         }
     return lines;
 }
 
 TStatusTextWidths StatusTextWidths(const QFontMetrics& metrics) {
     TStatusTextWidths widths;
-    for (const std::string& text : StatusCatalogueTexts())
-        widths.Status =
-            std::max(widths.Status, metrics.horizontalAdvance(QString::fromStdString(text)));
-    for (const std::string& line : MoveLineSamples())
-        widths.Moves =
-            std::max(widths.Moves, metrics.horizontalAdvance(QString::fromStdString(line)));
+    for (const TText& text : StatusCatalogueTexts())
+        widths.Status = std::max(widths.Status, metrics.horizontalAdvance(TrText(text)));
+    for (const TText& line : MoveLineSamples())
+        widths.Moves = std::max(widths.Moves, metrics.horizontalAdvance(TrText(line)));
     return widths;
 }
 
@@ -182,7 +196,8 @@ void TStatusPanels::resizeEvent(QResizeEvent* event) {
 
 void TStatusPanels::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::FontChange) {
+    // Another font, or another language: every text has another width.
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::LanguageChange) {
         Measure();
         Arrange(width());
     }

@@ -6,6 +6,8 @@
 //
 // Tool-button hints are written into the first panel only (the status bar's own message
 // would blank all three) and the panel gets its text back when the mouse leaves.
+#include "engine/TText.h"
+
 #include <QFontMetrics>
 #include <QObject>
 #include <QWidget>
@@ -21,11 +23,12 @@ namespace vantorel {
 
 // Every status text of the game's catalogue, its states walked with the names a game
 // starts with, the widest dice and three-figure move counts.
-std::vector<std::string> StatusCatalogueTexts();
+std::vector<TText> StatusCatalogueTexts();
 // The widest lines of the move panels: three-figure move numbers, dice, a capture.
-std::vector<std::string> MoveLineSamples();
+std::vector<TText> MoveLineSamples();
 
-// Text widths in pixels: the widest status text, the widest move line.
+// Text widths in pixels, in the language installed: the widest status text, the widest
+// move line.
 struct TStatusTextWidths {
     int Status = 0;
     int Moves = 0;

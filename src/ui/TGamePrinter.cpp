@@ -3,6 +3,7 @@
 #include "DiagramPainter.h"
 #include "game/Diagram.h"
 #include "game/TPrintLayout.h"
+#include "i18n/Translate.h"
 
 #include <QColor>
 #include <QCoreApplication>
@@ -103,7 +104,7 @@ TPrintReport PrintGameRows(QPrinter& printer, TPlateau& game, const TPrintHooks&
             painter.setBrush(Qt::white);
             TextOut(painter, rect.Left + 10, rect.Top + 250 - 20, QString::number(i));
             TextOut(painter, rect.Left + TPrintLayout::kTextOffset, rect.Top + 250 - 40,
-                    QString::fromStdString(game.EntryText(game.History[static_cast<size_t>(i)])));
+                    TrText(game.EntryMessage(game.History[static_cast<size_t>(i)])));
             ++report.Rows;
         }
         const QImage picture = hooks.Snapshot ? hooks.Snapshot() : QImage();

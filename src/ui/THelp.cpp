@@ -157,6 +157,9 @@ const std::map<int, TContextHelp>& ContextTable() {
         {168,
          {"niveaux.html#maintenant", QT_TRANSLATE_NOOP("Help", "L'ordinateur joue tout de suite le "
                                                                "meilleur coup trouvé jusque-là.")}},
+        {169,
+         {"fenetre.html#langue", QT_TRANSLATE_NOOP("Help", "Choisit la langue des menus, des "
+                                                           "messages et de l'aide.")}},
         {167,
          {"regles.html#nulle", QT_TRANSLATE_NOOP("Help", "Propose à l'adversaire de "
                                                          "terminer la partie sur un match "
@@ -296,8 +299,31 @@ QString FindHelpFolder() {
     return {};
 }
 
+QString HelpFolderOfLanguage(const QString& folder, const QString& code) {
+    if (folder.isEmpty() || code != QLatin1String("EN")) return folder;
+    const QString english = folder + QStringLiteral("/en");
+    return QFileInfo(english + QStringLiteral("/index.html")).isFile() ? english : folder;
+}
+
 THelpSystem::THelpSystem(QWidget* window, QString folder)
-    : window_(window), folder_(folder.isEmpty() ? FindHelpFolder() : std::move(folder)) {}
+    : window_(window), baseFolder_(folder.isEmpty() ? FindHelpFolder() : std::move(folder)),
+      folder_(baseFolder_) {}
+
+void THelpSystem::SetLanguage(const QString& code) {
+    const QString folder = HelpFolderOfLanguage(baseFolder_, code);
+    if (folder == folder_) return;
+    folder_ = folder;
+    if (!helpWindow_) return;
+    // The help window is made again in the new language, on the same page if it was open.
+    const bool shown = helpWindow_->isVisible();
+    const QUrl source = browser_->source();
+    delete helpWindow_;
+    browser_ = nullptr;
+    if (!shown) return;
+    QString page = source.fileName();
+    if (source.hasFragment()) page += QLatin1Char('#') + source.fragment();
+    ShowPage(page.isEmpty() ? QStringLiteral("index.html") : page);
+}
 
 THelpSystem::~THelpSystem() {
     delete helpWindow_;

@@ -20,6 +20,8 @@ public:
     virtual void ShowTopic(const QString& keyword) = 0;
     virtual void ShowContext(int context) = 0;
     virtual void ShowTip(int context) = 0;
+    // The pages of that language ("FR" or "EN") from now on.
+    virtual void SetLanguage(const QString& code) { (void)code; }
 };
 
 // The page (with its anchor) of a keyword or a context number; empty when it has none.
@@ -32,7 +34,10 @@ const QStringList& HelpKeywords();
 const QList<int>& HelpContexts();
 
 // The folder of the pages: installed beside the program, or next to it in a build tree.
+// The French pages are in it, the English ones in its folder "en", under the same names
+// and with the same anchors.
 QString FindHelpFolder();
+QString HelpFolderOfLanguage(const QString& folder, const QString& code);
 
 class THelpSystem : public THelpRequests {
 public:
@@ -44,6 +49,8 @@ public:
     void ShowTopic(const QString& keyword) override;
     void ShowContext(int context) override;
     void ShowTip(int context) override;
+    void SetLanguage(const QString& code) override;
+    QString Folder() const { return folder_; }
 
     // The help window's browser, made on first use.
     QTextBrowser* Browser();
@@ -54,6 +61,7 @@ public:
 
 private:
     QWidget* window_;
+    QString baseFolder_;
     QString folder_;
     QPointer<QWidget> helpWindow_;
     QTextBrowser* browser_ = nullptr;

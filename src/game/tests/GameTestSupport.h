@@ -37,7 +37,7 @@ public:
     void StopDiceRoll() override { calls.push_back("StopDiceRoll"); }
     void HideDice() override { calls.push_back("HideDice"); }
     void StopAnimation() override { calls.push_back("StopAnimation"); }
-    void SetMovePanel(int panel, const std::string& text) override { panels[panel] = text; }
+    void SetMovePanel(int panel, const TText& text) override { panels[panel] = text.French(); }
     void RefreshCommandStates() override {}
     void RefreshStatus() override {}
     void EnterReplay(int count) override {
@@ -51,11 +51,11 @@ public:
     void SendMove(TMove move) override { sentMoves.push_back(move); }
     void SendDrawOffer() override { calls.push_back("SendDrawOffer"); }
     void SendGameState() override { calls.push_back("SendGameState"); }
-    bool AskYesNo(const std::string&, int) override {
+    bool AskYesNo(const TText&, int) override {
         ++asked;
         return answerYes;
     }
-    void Inform(const std::string& text, int) override { informed.push_back(text); }
+    void Inform(const TText& text, int) override { informed.push_back(text.French()); }
 };
 
 struct TestGame {

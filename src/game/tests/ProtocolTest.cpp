@@ -27,14 +27,14 @@ public:
     int refreshes = 0;
     bool window = true;
 
-    void Log(const std::string& text) override { log.push_back(text); }
+    void Log(const TText& text) override { log.push_back(text.French()); }
     void SetIconSmiley(int s) override { smiley = s; }
     std::string RemoteHostName() const override { return "hote"; }
     void SetRole(int r) override { role = r; }
     int Role() const override { return role; }
     bool HasNetworkWindow() const override { return window; }
     void OnDrawOffer() override { ++offers; }
-    void ShowMessage(const std::string& text) override { shown.push_back(text); }
+    void ShowMessage(const TText& text) override { shown.push_back(text.French()); }
     void RebuildViewForNewModel() override { ++rebuilds; }
     void RefreshView() override { ++refreshes; }
 };

@@ -13,16 +13,21 @@ using namespace vantorel;
 
 namespace {
 
-// The page and its anchor exist in the shipped pages.
+// The page and its anchor exist in the shipped pages, French and English.
 void ExpectPage(const QString& page, const std::string& what) {
     ASSERT_FALSE(page.isEmpty()) << what;
     const QString file = page.section(u'#', 0, 0);
-    QFile html(QDir(QStringLiteral(VANTOREL_HELP_SOURCE)).filePath(file));
-    ASSERT_TRUE(html.open(QIODevice::ReadOnly)) << what << " " << file.toStdString();
-    const QByteArray text = html.readAll();
-    if (page.contains(u'#')) {
-        EXPECT_TRUE(text.contains("id=\"" + page.section(u'#', 1).toUtf8() + "\""))
-            << what << " " << page.toStdString();
+    for (const char* language : {"FR", "EN"}) {
+        const QString folder = HelpFolderOfLanguage(QStringLiteral(VANTOREL_HELP_SOURCE),
+                                                    QString::fromLatin1(language));
+        QFile html(QDir(folder).filePath(file));
+        ASSERT_TRUE(html.open(QIODevice::ReadOnly))
+            << what << " " << folder.toStdString() << "/" << file.toStdString();
+        const QByteArray text = html.readAll();
+        if (page.contains(u'#')) {
+            EXPECT_TRUE(text.contains("id=\"" + page.section(u'#', 1).toUtf8() + "\""))
+                << what << " " << language << " " << page.toStdString();
+        }
     }
 }
 

@@ -54,6 +54,8 @@ WindowFixture::WindowFixture(const QString& homeFolder, TViewFactory factory)
         return *decideFn ? (*decideFn)(engine, side, level, stop)
                          : TComputerWorker::EngineDecision(engine, side, level, stop);
     };
+    // The tests read the French texts whatever the machine's language.
+    parts.SystemLanguage = QStringLiteral("FR");
     window = std::make_unique<TMainWindow>(std::move(parts));
     // The first level keeps every search short.
     // A window of its own plays at the first level, without a tip at the end of the intro;

@@ -8,6 +8,9 @@
 #include "ui/ToolIcons.h"
 #include "ui/WindowPlace.h"
 
+#include "i18n/Language.h"
+#include "i18n/Translate.h"
+
 #include <QActionGroup>
 #include <QApplication>
 #include <QFile>
@@ -32,31 +35,38 @@ int TextRoom(const QLabel& label) {
 
 // Guards the cut status texts ("Cliquez sur une case pour commencer la") and the move lines
 // that lost their capture: at the default size of a 1280 × 1024 screen, and in a window
-// 1200 wide, every text of the catalogue and every move line has room in its panel.
+// 1200 wide, every text of the catalogue and every move line has room in its panel, in
+// both languages (panels made in French and switched to English measure again).
 TEST(Window, EveryStatusTextFitsItsPanel) {
     const QRect area(0, 0, 1280, 1024);
-    TStatusPanels probe;
-    const int needed = StatusTextWidths(probe.Panel(0)->fontMetrics()).Status;
-    const int defaultWidth = DefaultWindowRect(area, needed).width();
     const auto texts = StatusCatalogueTexts();
     ASSERT_GT(texts.size(), 20u);
-    for (int windowWidth : {defaultWidth, 1200, 1600}) {
-        TStatusPanels panels;
-        // The status bar's own margins and its size grip.
-        panels.resize(windowWidth - 24, 60);
-        panels.show();
-        QApplication::processEvents();
-        const QFontMetrics metrics = panels.Panel(0)->fontMetrics();
-        for (const std::string& text : texts)
-            EXPECT_LE(metrics.horizontalAdvance(QString::fromStdString(text)),
-                      TextRoom(*panels.Panel(0)))
-                << windowWidth << ": " << text;
-        for (const std::string& line : MoveLineSamples())
-            for (int panel : {1, 2})
-                EXPECT_LE(metrics.horizontalAdvance(QString::fromStdString(line)),
-                          TextRoom(*panels.Panel(panel)))
-                    << windowWidth << ": " << line;
+    TStatusPanels switched;
+    for (const char* language : {kFrench, kEnglish}) {
+        ASSERT_TRUE(InstallLanguage(QString::fromLatin1(language)));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        TStatusPanels probe;
+        const int needed = StatusTextWidths(probe.Panel(0)->fontMetrics()).Status;
+        EXPECT_EQ(switched.OneLineWidth(), probe.OneLineWidth()) << language;
+        const int defaultWidth = DefaultWindowRect(area, needed).width();
+        for (int windowWidth : {defaultWidth, 1200, 1600}) {
+            TStatusPanels panels;
+            // The status bar's own margins and its size grip.
+            panels.resize(windowWidth - 24, 60);
+            panels.show();
+            QApplication::processEvents();
+            const QFontMetrics metrics = panels.Panel(0)->fontMetrics();
+            for (const TText& text : texts)
+                EXPECT_LE(metrics.horizontalAdvance(TrText(text)), TextRoom(*panels.Panel(0)))
+                    << language << " " << windowWidth << ": " << TrText(text).toStdString();
+            for (const TText& line : MoveLineSamples())
+                for (int panel : {1, 2})
+                    EXPECT_LE(metrics.horizontalAdvance(TrText(line)),
+                              TextRoom(*panels.Panel(panel)))
+                        << language << " " << windowWidth << ": " << TrText(line).toStdString();
+        }
     }
+    InstallLanguage(QString::fromLatin1(kFrench));
 }
 
 // Guards the hint of a tool button that blanked the three panels: it goes to the first

@@ -54,7 +54,7 @@ public:
     void StopAnimation() override {
         if (view) view->StopAnimation();
     }
-    void SetMovePanel(int, const std::string&) override {}
+    void SetMovePanel(int, const TText&) override {}
     void RefreshCommandStates() override {}
     void RefreshStatus() override {}
     void EnterReplay(int) override {}
@@ -64,8 +64,8 @@ public:
     void SendMove(TMove) override {}
     void SendDrawOffer() override {}
     void SendGameState() override {}
-    bool AskYesNo(const std::string&, int) override { return false; }
-    void Inform(const std::string&, int) override {}
+    bool AskYesNo(const TText&, int) override { return false; }
+    void Inform(const TText&, int) override {}
 };
 
 using ViewMaker = std::function<std::unique_ptr<TAnim>(TPlateau&, scene::TSceneViewer&,
