@@ -14,6 +14,9 @@ constexpr size_t kRootMovesKept = 4;
 // The depth levels stop here whatever the board; a model's MinDepth is a field of its
 // file, so it is held to what these levels can search in that time.
 constexpr uint32_t kDepthLevelLimitMs = 30000;
+// Level 2 is the default level: past the depths it owes, it deepens only while a move
+// still comes within a few seconds, so a game at the default level keeps its pace.
+constexpr uint32_t kLevel2BudgetMs = 10000;
 constexpr int kLevel1DeepestMinDepth = 8;
 constexpr int kDeepeningDeepestMinDepth = 14;
 
@@ -24,6 +27,13 @@ void DeepeningIteration(TSearch& search) {
     if (search.Stopped()) return;
     search.SortRootLines();
     if (search.RootLines.size() > kRootMovesKept) search.RootLines.pop_back();
+}
+
+// Whether the next deepening iteration can end within `allowed`: each costs a multiple
+// of the one before, read from the last two (iterations too short to time say little).
+bool NextIterationFits(uint32_t elapsed, uint32_t last, uint32_t previous, uint32_t allowed) {
+    const uint64_t growth = previous >= 10 ? std::clamp<uint64_t>(last / previous, 2, 30) : 6;
+    return elapsed + growth * last < allowed;
 }
 
 // A forced win or loss is found: deeper searches change nothing.
@@ -74,6 +84,7 @@ void Tjeu::ComputerMove(int /*side*/, int level, TMove& move, std::optional<uint
     search.FirstGuess = 0;
     const int minDepth = rules_->MinDepth();
     const uint32_t start = DecisionClock();
+    const int level1Depth = std::max(6, std::min(minDepth, kLevel1DeepestMinDepth));
 
     // Levels 4 and below 0 have no entry of their own: they play as the first one.
     if (!search.HashTable() || level <= 0 || level == 4) {
@@ -82,7 +93,7 @@ void Tjeu::ComputerMove(int /*side*/, int level, TMove& move, std::optional<uint
         if (!search.Stopped()) lastCompletedDepth_ = search.Depth;
     } else if (level == 1) {
         search.SetDeadline(&DecisionClock, start, kDepthLevelLimitMs);
-        search.Depth = std::max(6, std::min(minDepth, kLevel1DeepestMinDepth));
+        search.Depth = level1Depth;
         search.Run(TAlgorithm::MTDF);
         if (!search.Stopped()) lastCompletedDepth_ = search.Depth;
     } else {
@@ -91,10 +102,15 @@ void Tjeu::ComputerMove(int /*side*/, int level, TMove& move, std::optional<uint
             timed ? 29
                   : std::max(level == 2 ? 10 : 14, std::min(minDepth, kDeepeningDeepestMinDepth));
         const uint32_t allowed = timed ? LevelTimeMs(level) : kDepthLevelLimitMs;
+        // A depth level always searches deeper than the level below it; beyond that it
+        // starts no iteration that would be cut short, whose work would be thrown away.
+        const int owedDepth = std::min(limit, level1Depth + (level == 2 ? 2 : 4));
+        const uint32_t budget = level == 2 ? kLevel2BudgetMs : kDepthLevelLimitMs;
         search.SetDeadline(&DecisionClock, start, allowed);
         search.EvalMode = TSearch::kDetailed;
         // The move of the last finished iteration: an unfinished one proves nothing.
         std::vector<TSearchLine> finished;
+        uint32_t elapsed = 0, last = 0;
         for (search.Depth = 4; search.Depth <= limit; search.Depth += 2) {
             DeepeningIteration(search);
             if (search.Stopped()) break;
@@ -103,9 +119,14 @@ void Tjeu::ComputerMove(int /*side*/, int level, TMove& move, std::optional<uint
             finished = search.RootLines;
             const int32_t score = search.RootLines.front().Score;
             search.FirstGuess = score;
-            const uint32_t elapsed = DecisionClock() - start;
+            const uint32_t previous = last;
+            last = DecisionClock() - start - elapsed;
+            elapsed += last;
             if (!timed) {
                 if (elapsed >= allowed) break;
+                if (search.Depth >= owedDepth && search.Depth + 2 <= limit &&
+                    !NextIterationFits(elapsed, last, previous, budget))
+                    break;
                 continue;
             }
             // A timed level is done when the result is: a single move, or a forced win or

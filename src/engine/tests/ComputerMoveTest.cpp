@@ -241,10 +241,42 @@ TEST(ComputerMove, DepthAndScoreOfTheLevels) {
         Tmodele model(1);
         model.MinDepth = c.minDepth;
         Game game(model, kOneMoveToWin, 0, 0, kWhite, c.withTable);
-        game.UseIterationClock(3000);
+        game.UseIterationClock(1000);
         EXPECT_EQ(game.Play(c.level), M(1, 0)) << c.fault;
         EXPECT_EQ(game.jeu.LastCompletedDepth(), c.depth) << c.fault;
         EXPECT_EQ(game.jeu.Search.EvalMode, c.mode) << c.fault;
+    }
+}
+
+// A depth level stops deepening once the next iteration, at the growth the last two
+// showed, could not end in its time (10 s for level 2, 30 s for level 3); it never stops
+// before it has searched deeper than level 1.
+TEST(ComputerMove, DepthLevelsBeginNoIterationThatCannotEndInTime) {
+    const struct {
+        const char* fault;
+        int level;
+        uint32_t firstMs, growth;
+        int depth;
+    } cases[] = {
+        {"level 2 goes on while the next iteration fits", 2, 10, 8, 10},
+        {"level 2 stops at 8 when depth 10 would take a minute", 2, 100, 8, 8},
+        {"level 2 searches deeper than level 1 however slow", 2, 1000, 8, 8},
+        {"level 3 stops at 10 when depth 12 would pass 30 s", 3, 10, 8, 10},
+        {"level 3 reaches 14 when iterations grow slowly", 3, 10, 3, 14},
+    };
+    for (const auto& c : cases) {
+        Tmodele model(1);
+        model.MinDepth = 4;
+        Game game(model, kOneMoveToWin, 0, 0, kWhite, true);
+        const Tjeu* engine = &game.jeu;
+        game.jeu.DecisionClock = [engine, c] {
+            uint32_t total = 0, cost = c.firstMs;
+            for (int depth = 4; depth <= engine->LastCompletedDepth(); depth += 2, cost *= c.growth)
+                total += cost;
+            return total;
+        };
+        EXPECT_EQ(game.Play(c.level), M(1, 0)) << c.fault;
+        EXPECT_EQ(game.jeu.LastCompletedDepth(), c.depth) << c.fault;
     }
 }
 
