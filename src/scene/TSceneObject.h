@@ -41,6 +41,9 @@ enum class TObjectKind {
     Fire,
     HeightField,
     Sphere,
+    Torus,
+    Dodecahedron,
+    Arrow,
 };
 
 // Front colours and texture choice of one object. A library material, when named, gives the
