@@ -22,7 +22,18 @@ const Colour kOrange{1, 0.498f, 0, 1};
 const Colour kCursorGlow{0.7373f, 0.5608f, 0.5608f, 1};
 const Colour kLinkColour{0.35f, 0.45f, 0.95f, 0.8f};
 const Colour kLightningColour{0.65f, 0.8f, 1, 1};
-// A captured planet's flames burn this long.
+// The fire manager's flames: small, dense and quick, blown along the board's z.
+scene::TFireParams Flames() {
+    scene::TFireParams fire;
+    fire.Radius = 0.1;
+    fire.Evaporation = 0.1;
+    fire.ParticleSize = 1.0;
+    fire.Density = 2.0;
+    fire.Direction = {0, 0, 1};
+    fire.Interval = 0.05;
+    return fire;
+}
+// A burst's fire is taken away once its flames have died.
 constexpr uint32_t kBurstMs = 1500;
 // The smoothed lightning: so many pieces of line between two of its nodes.
 constexpr int kLightningSteps = 6;
@@ -109,6 +120,9 @@ void TPlateau3D_10::ResetScene() {
     auto& buffer = Viewer.Buffer();
     buffer.BackgroundColour = {0, 0, 0, 1};
     buffer.Fog = true;
+    buffer.FogColour = scene::Colour(0, 0, 1, 1);
+    buffer.FogStart = 35;
+    buffer.FogEnd = 80;
     Camera->SetFocalLength(170);
     Camera->SetDepthOfView(100);
     Camera->SetPosition({0, 36, 12});
@@ -308,7 +322,7 @@ void TPlateau3D_10::SetCursorFire(int point) {
     CursorFirePoint = point;
     if (point < 0) return;
     auto* fire = PointObjects[static_cast<size_t>(point)]->AddChild<scene::TFire>();
-    fire->Ignite(0.3, 1.0, {});
+    fire->Ignite(Flames());
     CursorFire = fire;
 }
 
@@ -327,7 +341,8 @@ void TPlateau3D_10::AnimateMove(TPieceRef piece, uint8_t speed) {
 void TPlateau3D_10::Burst(scene::TSceneObject& piece) {
     auto* fire = BoardObject->AddChild<scene::TFire>();
     fire->SetPosition(piece.Position());
-    fire->Ignite(1.0, 3.0, {});
+    fire->SetParams(Flames());
+    fire->Burst();
     Bursts.push_back({fire, Now() + kBurstMs});
 }
 
@@ -398,7 +413,8 @@ void TPlateau3D_10::StartDiceRoll() {
     AnimStart = Now();
     // Flames over the board's middle, right under the figures.
     auto* fire = BoardObject->AddChild<scene::TFire>();
-    fire->Ignite(1.0, 3.0, {});
+    fire->SetParams(Flames());
+    fire->Burst();
     Bursts.push_back({fire, Now() + kBurstMs});
 }
 
