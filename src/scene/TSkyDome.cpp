@@ -136,7 +136,8 @@ void TSkyDome::Rebuild() {
     around->addChild(geode);
     // Drawn but never picked.
     around->setNodeMask(kDrawnMask);
-    osg::StateSet* state = around->getOrCreateStateSet();
+    // On the dome itself: the object's material state above it knows nothing of skies.
+    osg::StateSet* state = geode->getOrCreateStateSet();
     const auto off = osg::StateAttribute::OFF | osg::StateAttribute::PROTECTED;
     state->setMode(GL_LIGHTING, off);
     state->setMode(GL_FOG, off);
