@@ -2,6 +2,7 @@
 #include "ViewTestSupport.h"
 
 #include "views/TPlateau3D_10.h"
+#include "views/TPlateau3D_13.h"
 #include "views/TPlateau3D_6.h"
 
 #include <QApplication>
@@ -96,4 +97,30 @@ TEST(Plateau3D10Gl, TheDiceFiguresShowOverTheBoard) {
             bright += c.red() > 200 && c.green() > 150 && before.pixelColor(x, y) != c;
         }
     EXPECT_GT(bright, 200);
+}
+
+// Guards the stone circle: the sunset sky round a board of grass whose black slabs stand
+// where picking finds them, a boulder beside it, and a picture unlike the Planets'.
+TEST(Plateau3D13Gl, TheStonesStandOnTheGrassUnderTheSunset) {
+    ViewFixture f(MakerOf<TPlateau3D_13>(), 1, {}, QSize(640, 480));
+    const QImage picture = Drawn(f);
+    ASSERT_FALSE(picture.isNull());
+    const int w = picture.width(), h = picture.height();
+    // The grass: green wins over red and blue in the middle of the board.
+    int grass = 0;
+    for (int y = h / 2 - 40; y < h / 2 + 40; y += 2)
+        for (int x = w / 2 - 40; x < w / 2 + 40; x += 2) {
+            const QColor c = picture.pixelColor(x, y);
+            grass += c.green() > c.red() + 10 && c.green() > c.blue() + 10;
+        }
+    EXPECT_GT(grass, 40 * 40 / 4);
+    // A slab: dark where point 1's marker is.
+    const auto [mx, my] = f.PixelOf("L_0");
+    EXPECT_LT(picture.pixelColor(mx, my).lightness(), 60);
+    // The sky at the top corners: blue rather than grey fog.
+    const QColor corner = picture.pixelColor(3, 3);
+    EXPECT_GT(corner.blue(), corner.red());
+
+    ViewFixture planets(MakerOf<TPlateau3D_10>(), 1, {}, QSize(640, 480));
+    EXPECT_GT(Differing(picture, Drawn(planets)), (w / 4) * (h / 4) / 2);
 }
