@@ -58,7 +58,9 @@ TEST(ComputerGame, LoopModesRestartAFinishedGame) {
             EXPECT_EQ(f.Game().GameStatus, kComputerToAct);
             EXPECT_EQ(f.Game().MoveCount, 0);
             EXPECT_EQ(f.Game().GameType, kComputerVsComputer);
-            EXPECT_TRUE(f.window->ThemeId == 1 || f.window->ThemeId == 2 || f.window->ThemeId == 6)
+            EXPECT_TRUE(f.window->ThemeId == 1 || f.window->ThemeId == 2 ||
+                        f.window->ThemeId == 6 || f.window->ThemeId == 10 ||
+                        f.window->ThemeId == 13)
                 << int{f.window->ThemeId};
             EXPECT_TRUE(f.Game().Model.Kind == 0 || f.Game().Model.Kind == 1);
             if (c.boardKept) {

@@ -47,7 +47,7 @@ TEST(RebuildView, ThemeIdsBuildTheirViewOrTheFlatBoard) {
         SCOPED_TRACE(id);
         WindowFixture f;
         f.window->RebuildView(id);
-        const int built = id == 6 || id == 2 ? id : 1;
+        const int built = id == 6 || id == 2 || id == 10 || id == 13 ? id : 1;
         EXPECT_EQ(f.window->ThemeId, built);
         EXPECT_EQ(f.window->ViewerHelpContext, 150 + built);
         EXPECT_EQ(dynamic_cast<TPlateau3D_6*>(f.window->CurrentView.get()) != nullptr, id == 6);
