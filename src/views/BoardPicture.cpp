@@ -59,7 +59,9 @@ scene::THeightField* AddPictureBoard(scene::TSceneObject& parent, const QImage& 
     scene::TMaterial lit;
     lit.Ambient = lit.Diffuse = {1, 1, 1, 1};
     lit.Emission = lit.Specular = {0, 0, 0, 1};
-    library.Add(name, lit, picture.mirrored());
+    library.Add(name, lit,
+                picture.mirrored().scaled(256, 256, Qt::IgnoreAspectRatio,
+                                          Qt::SmoothTransformation)); // a power of two
     const QImage grey = picture.convertToFormat(QImage::Format_Grayscale8);
     auto* surface = parent.AddChild<scene::THeightField>();
     // A cell every five pixels: the links stand out a little without a heavy mesh.

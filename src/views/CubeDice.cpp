@@ -18,7 +18,10 @@ std::string FaceName(int face) {
 void TCubeDice::Build(scene::TSceneObject& parent, const std::function<QImage(int)>& picture,
                       double faceSize, std::array<scene::TSceneObject*, 4>& dice) {
     for (int face = 1; face <= 6; ++face)
-        materials_.AddTextureMaterial(FaceName(face), picture(face));
+        // Drawn at the faces' 60 pixels, kept at a power of two for the texture.
+        materials_.AddTextureMaterial(
+            FaceName(face),
+            picture(face).scaled(64, 64, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     // +z, −z, +x, −x, +y, −y: the order of the face rule.
     const Vec3 normals[6] = {{0, 0, 1}, {0, 0, -1}, {1, 0, 0}, {-1, 0, 0}, {0, 1, 0}, {0, -1, 0}};
     for (size_t die = 1; die <= 3; ++die) {
