@@ -8,23 +8,15 @@
 
 #include <osg/AutoTransform>
 #include <osg/BlendFunc>
-#include <osg/Depth>
 #include <osg/Geode>
 #include <osg/Geometry>
 #include <osg/Hint>
-#include <osg/Image>
 #include <osg/Light>
 #include <osg/LightSource>
 #include <osg/LineWidth>
 #include <osg/Shape>
 #include <osg/ShapeDrawable>
-#include <osg/Texture2D>
 #include <osgDB/ReadFile>
-#include <osgParticle/FireEffect>
-#include <osgParticle/ModularEmitter>
-#include <osgParticle/ParticleSystemUpdater>
-#include <osgParticle/RandomRateCounter>
-#include <osgParticle/Shooter>
 #include <osgText/Text3D>
 #include <osgText/Text>
 #include <osgUtil/CullVisitor>
@@ -400,21 +392,26 @@ void TCylinder::Rebuild() {
     Mesh m;
     const auto h = static_cast<float>(height_ / 2);
     const auto rt = static_cast<float>(top_), rb = static_cast<float>(bottom_);
+    // The picture goes once round the side and lies flat on each cap (a coin's face).
+    auto cap = [](const osg::Vec3& d, float flip) {
+        return osg::Vec2(0.5f + d.x() / 2, 0.5f - flip * d.z() / 2);
+    };
     for (int k = 0; k < slices_; ++k) {
         const double a0 = 2 * kPi * k / slices_, a1 = 2 * kPi * (k + 1) / slices_;
         const osg::Vec3 d0(std::cos(a0), 0, -std::sin(a0)), d1(std::cos(a1), 0, -std::sin(a1));
-        m.Add(d0 * rb + osg::Vec3(0, -h, 0), d0);
-        m.Add(d1 * rb + osg::Vec3(0, -h, 0), d1);
-        m.Add(d1 * rt + osg::Vec3(0, h, 0), d1);
-        m.Add(d0 * rb + osg::Vec3(0, -h, 0), d0);
-        m.Add(d1 * rt + osg::Vec3(0, h, 0), d1);
-        m.Add(d0 * rt + osg::Vec3(0, h, 0), d0);
-        m.Add({0, h, 0}, {0, 1, 0});
-        m.Add(d0 * rt + osg::Vec3(0, h, 0), {0, 1, 0});
-        m.Add(d1 * rt + osg::Vec3(0, h, 0), {0, 1, 0});
-        m.Add({0, -h, 0}, {0, -1, 0});
-        m.Add(d1 * rb + osg::Vec3(0, -h, 0), {0, -1, 0});
-        m.Add(d0 * rb + osg::Vec3(0, -h, 0), {0, -1, 0});
+        const auto u0 = static_cast<float>(k) / slices_, u1 = static_cast<float>(k + 1) / slices_;
+        m.Add(d0 * rb + osg::Vec3(0, -h, 0), d0, {u0, 0});
+        m.Add(d1 * rb + osg::Vec3(0, -h, 0), d1, {u1, 0});
+        m.Add(d1 * rt + osg::Vec3(0, h, 0), d1, {u1, 1});
+        m.Add(d0 * rb + osg::Vec3(0, -h, 0), d0, {u0, 0});
+        m.Add(d1 * rt + osg::Vec3(0, h, 0), d1, {u1, 1});
+        m.Add(d0 * rt + osg::Vec3(0, h, 0), d0, {u0, 1});
+        m.Add({0, h, 0}, {0, 1, 0}, {0.5f, 0.5f});
+        m.Add(d0 * rt + osg::Vec3(0, h, 0), {0, 1, 0}, cap(d0, 1));
+        m.Add(d1 * rt + osg::Vec3(0, h, 0), {0, 1, 0}, cap(d1, 1));
+        m.Add({0, -h, 0}, {0, -1, 0}, {0.5f, 0.5f});
+        m.Add(d1 * rb + osg::Vec3(0, -h, 0), {0, -1, 0}, cap(d1, -1));
+        m.Add(d0 * rb + osg::Vec3(0, -h, 0), {0, -1, 0}, cap(d0, -1));
     }
     SetGeometry(m.Build());
 }
@@ -605,221 +602,6 @@ bool TFreeForm::LoadFromFile(const std::string& path) {
     if (!mesh) return false;
     SetGeometry(mesh);
     return true;
-}
-
-TFire::TFire(TScene& scene, TSceneObject* parent)
-    : TSceneObject(scene, parent, TObjectKind::Fire) {}
-
-void TFire::Ignite(double scale, double intensity, const std::string& texture) {
-    // Built by hand: the system's scene graph ships no default flame picture.
-    osg::ref_ptr<osgParticle::FireEffect> fire = new osgParticle::FireEffect(false);
-    fire->setScale(static_cast<float>(scale));
-    fire->setIntensity(static_cast<float>(intensity));
-    if (!texture.empty()) fire->setTextureFileName(texture);
-    fire->buildEffect();
-    system_ = nullptr;
-    fire->getParticleSystem()->setInitialBound(
-        osg::BoundingBox(-1.0f, -1.0f, -1.0f, 1.0f, 1.0f, 3.0f));
-    osg::ref_ptr<osg::Group> group = new osg::Group;
-    group->addChild(fire);
-    osg::ref_ptr<osg::Geode> drawn = new osg::Geode;
-    drawn->addDrawable(fire->getParticleSystem());
-    group->addChild(drawn);
-    SetGeometry(group);
-    burning_ = true;
-}
-
-namespace {
-
-// A soft round flame, white in the middle and fading to nothing at the rim: the particles'
-// colours tint it. Made once, kept for the program's life like the font.
-osg::Texture2D* FlameTexture() {
-    static osg::Texture2D* const texture = [] {
-        constexpr int kSide = 64;
-        osg::ref_ptr<osg::Image> image = new osg::Image;
-        image->allocateImage(kSide, kSide, 1, GL_RGBA, GL_UNSIGNED_BYTE);
-        for (int y = 0; y < kSide; ++y)
-            for (int x = 0; x < kSide; ++x) {
-                const double dx = (x + 0.5) / kSide * 2 - 1, dy = (y + 0.5) / kSide * 2 - 1;
-                const double d = std::min(1.0, std::sqrt(dx * dx + dy * dy));
-                const double a = (1 - d) * (1 - d);
-                unsigned char* p = image->data(static_cast<unsigned>(x), static_cast<unsigned>(y));
-                p[0] = p[1] = p[2] = 255;
-                p[3] = static_cast<unsigned char>(std::lround(255 * a));
-            }
-        auto* t = new osg::Texture2D(image);
-        t->setWrap(osg::Texture::WRAP_S, osg::Texture::CLAMP_TO_EDGE);
-        t->setWrap(osg::Texture::WRAP_T, osg::Texture::CLAMP_TO_EDGE);
-        t->ref();
-        return t;
-    }();
-    return texture;
-}
-
-double Uniform(double low, double high) {
-    return low + (high - low) * (std::rand() / (RAND_MAX + 1.0));
-}
-
-// Flames leave along the fire's direction, a little spread so that they flicker.
-class RisingShooter : public osgParticle::Shooter {
-public:
-    RisingShooter() = default;
-    RisingShooter(const osg::Vec3& direction, float spread)
-        : direction_(direction), spread_(spread) {}
-    RisingShooter(const RisingShooter& other, const osg::CopyOp& op = osg::CopyOp::SHALLOW_COPY)
-        : osgParticle::Shooter(other, op), direction_(other.direction_), spread_(other.spread_) {}
-    META_Object(vantorel, RisingShooter);
-    void shoot(osgParticle::Particle* particle) const override {
-        const auto s = static_cast<double>(spread_);
-        particle->setVelocity(direction_ + osg::Vec3(static_cast<float>(Uniform(-s, s)),
-                                                     static_cast<float>(Uniform(-s, s)),
-                                                     static_cast<float>(Uniform(-s, s))));
-    }
-
-private:
-    osg::Vec3 direction_{0, 0.5f, 0};
-    float spread_ = 0.05f;
-};
-
-// Flames are spread over a disk across the fire's direction.
-osg::Vec3 Across(const Vec3& direction, double radius) {
-    Vec3 d = direction;
-    if (d.normalize() < 1e-9) d = {0, 1, 0};
-    Vec3 u = d ^ (std::fabs(d.x()) < 0.9 ? Vec3(1, 0, 0) : Vec3(0, 1, 0));
-    u.normalize();
-    const Vec3 v = d ^ u;
-    const double r = radius * std::sqrt(Uniform(0, 1)), a = Uniform(0, 2 * kPi);
-    return osg::Vec3(u * (r * std::cos(a)) + v * (r * std::sin(a)));
-}
-
-class DiskPlacer : public osgParticle::Placer {
-public:
-    DiskPlacer() = default;
-    DiskPlacer(const Vec3& direction, double radius) : direction_(direction), radius_(radius) {}
-    DiskPlacer(const DiskPlacer& other, const osg::CopyOp& op = osg::CopyOp::SHALLOW_COPY)
-        : osgParticle::Placer(other, op), direction_(other.direction_), radius_(other.radius_) {}
-    META_Object(vantorel, DiskPlacer);
-    void place(osgParticle::Particle* particle) const override {
-        particle->setPosition(Across(direction_, radius_));
-    }
-    osg::Vec3 getControlPosition() const override { return {0, 0, 0}; }
-
-private:
-    Vec3 direction_{0, 1, 0};
-    double radius_ = 0.1;
-};
-
-osgParticle::Particle FlameTemplate(const TFireParams& p) {
-    osgParticle::Particle flame;
-    flame.setShape(osgParticle::Particle::QUAD);
-    flame.setLifeTime(std::max(p.Life, 0.05));
-    const double size = std::max(p.ParticleSize, 1e-3);
-    flame.setSizeRange({static_cast<float>(size),
-                        static_cast<float>(size * std::clamp(1 - p.Evaporation * 5, 0.1, 1.0))});
-    flame.setAlphaRange({1.0f, 0.0f});
-    flame.setColorRange({{1.0f, 0.85f, 0.35f, 1.0f}, {0.9f, 0.15f, 0.0f, 1.0f}});
-    flame.setRadius(static_cast<float>(size / 2));
-    flame.setMass(0.01f);
-    return flame;
-}
-
-struct FireSystem : osg::Referenced {
-    osg::ref_ptr<osgParticle::ParticleSystem> particles;
-    osg::ref_ptr<osgParticle::ModularEmitter> emitter;
-};
-
-} // namespace
-
-void TFire::Ignite(const TFireParams& params) {
-    params_ = params;
-    BuildSystem(true);
-}
-
-void TFire::BuildSystem(bool steady) {
-    osg::ref_ptr<FireSystem> fire = new FireSystem;
-    fire->particles = new osgParticle::ParticleSystem;
-    osgParticle::ParticleSystem* ps = fire->particles.get();
-    ps->setDefaultParticleTemplate(FlameTemplate(params_));
-    // Flames age whether or not they were seen: a burst out of sight still dies away.
-    ps->setFreezeOnCull(false);
-    ps->setParticleScaleReferenceFrame(osgParticle::ParticleSystem::LOCAL_COORDINATES);
-    osg::StateSet* state = ps->getOrCreateStateSet();
-    state->setTextureAttributeAndModes(0, FlameTexture(), osg::StateAttribute::ON);
-    // Glowing flames: added light, no shading, and no holes cut in what lies behind.
-    state->setAttributeAndModes(new osg::BlendFunc(GL_SRC_ALPHA, GL_ONE));
-    state->setMode(GL_BLEND, osg::StateAttribute::ON | osg::StateAttribute::PROTECTED);
-    state->setMode(GL_LIGHTING, osg::StateAttribute::OFF | osg::StateAttribute::PROTECTED);
-    state->setAttributeAndModes(new osg::Depth(osg::Depth::LESS, 0, 1, false));
-    state->setRenderingHint(osg::StateSet::TRANSPARENT_BIN);
-    ps->setInitialBound(osg::BoundingBox(-1.0f, -1.0f, -1.0f, 1.0f, 3.0f, 1.0f));
-
-    osg::ref_ptr<osg::Group> group = new osg::Group;
-    if (steady) {
-        fire->emitter = new osgParticle::ModularEmitter;
-        fire->emitter->setParticleSystem(ps);
-        // The flames stay in the object's frame, so proxies of it burn too.
-        fire->emitter->setReferenceFrame(osgParticle::ParticleProcessor::ABSOLUTE_RF);
-        auto* counter = new osgParticle::RandomRateCounter;
-        const double rate = std::max(params_.Density, 0.0) / std::max(params_.Interval, 1e-3);
-        counter->setRateRange(static_cast<float>(rate * 0.8), static_cast<float>(rate * 1.2));
-        fire->emitter->setCounter(counter);
-        fire->emitter->setPlacer(new DiskPlacer(params_.Direction, params_.Radius));
-        fire->emitter->setShooter(
-            new RisingShooter(osg::Vec3(params_.Direction),
-                              static_cast<float>(0.15 * params_.Direction.length() + 0.01)));
-        group->addChild(fire->emitter);
-    }
-    osg::ref_ptr<osgParticle::ParticleSystemUpdater> updater =
-        new osgParticle::ParticleSystemUpdater;
-    updater->addParticleSystem(ps);
-    group->addChild(updater);
-    osg::ref_ptr<osg::Geode> drawn = new osg::Geode;
-    drawn->addDrawable(ps);
-    group->addChild(drawn);
-    SetGeometry(group);
-    system_ = fire;
-    burning_ = steady;
-}
-
-void TFire::Burst(int flames) {
-    if (!system_) BuildSystem(false);
-    auto* fire = static_cast<FireSystem*>(system_.get());
-    osgParticle::ParticleSystem* ps = fire->particles.get();
-    const osgParticle::Particle flame = FlameTemplate(params_);
-    const double speed = std::max(params_.Burst, 0.0);
-    for (int k = 0; k < std::clamp(flames, 0, 2000); ++k) {
-        osgParticle::Particle* p = ps->createParticle(&flame);
-        if (!p) break;
-        // Even over the sphere: a random height and a random angle round it.
-        const double z = Uniform(-1, 1), a = Uniform(0, 2 * kPi), r = std::sqrt(1 - z * z);
-        const osg::Vec3 out(static_cast<float>(r * std::cos(a)), static_cast<float>(z),
-                            static_cast<float>(r * std::sin(a)));
-        p->setPosition(out * static_cast<float>(params_.Radius));
-        p->setVelocity(out * static_cast<float>(speed * Uniform(0.5, 1.0)));
-    }
-    // The flames age only while they are drawn: the clock, not their count, says when the
-    // scene may rest again.
-    burstUntil_ =
-        std::chrono::steady_clock::now() +
-        std::chrono::milliseconds(static_cast<int64_t>(1000 * std::max(params_.Life, 0.05)));
-    Changed();
-}
-
-bool TFire::Burning() const {
-    return burning_ || std::chrono::steady_clock::now() < burstUntil_;
-}
-
-int TFire::LiveFlames() const {
-    if (!system_) return 0;
-    const auto* ps = static_cast<const FireSystem*>(system_.get())->particles.get();
-    return ps->numParticles() - ps->numDeadParticles();
-}
-
-void TFire::Extinguish() {
-    SetGeometry(nullptr);
-    system_ = nullptr;
-    burning_ = false;
-    burstUntil_ = {};
 }
 
 THeightField::THeightField(TScene& scene, TSceneObject* parent)

@@ -55,7 +55,13 @@ scene::THeightField* AddPictureBoard(scene::TSceneObject& parent, const QImage& 
     const double side = TBoardPicture::kSide / pixelsPerUnit;
     // The library turns pictures upside down for the texture's rows; turned once more, the
     // picture's row 0 lies along the surface's low-y edge, as the point table counts.
-    library.AddTextureMaterial(name, picture.mirrored());
+    // Lit like any surface (ambient and diffuse), not glowing as the library's pictures do.
+    scene::TMaterial lit;
+    lit.Ambient = lit.Diffuse = {1, 1, 1, 1};
+    lit.Emission = lit.Specular = {0, 0, 0, 1};
+    library.Add(name, lit,
+                picture.mirrored().scaled(256, 256, Qt::IgnoreAspectRatio,
+                                          Qt::SmoothTransformation)); // a power of two
     const QImage grey = picture.convertToFormat(QImage::Format_Grayscale8);
     auto* surface = parent.AddChild<scene::THeightField>();
     // A cell every five pixels: the links stand out a little without a heavy mesh.
