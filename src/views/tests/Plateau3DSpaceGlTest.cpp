@@ -24,11 +24,12 @@ QImage Drawn(ViewFixture& f) {
         QApplication::processEvents();
     EXPECT_TRUE(f.viewer->isValid());
     const QImage picture = f.viewer->Snapshot();
-    const QString file = qEnvironmentVariable("VANTOREL_SNAPSHOT_DIR");
-    if (!file.isEmpty())
-        picture.save(file + QLatin1Char('/') +
-                     QString::number(f.view->Game.Model.PiecesPerSide[0]) + QStringLiteral("-") +
-                     QString::fromLatin1(typeid(*f.view).name()) + QStringLiteral(".png"));
+    // VANTOREL_SNAPSHOT_DIR keeps the pictures, to look at them.
+    const QString folder = qEnvironmentVariable("VANTOREL_SNAPSHOT_DIR");
+    const TAnim& view = *f.view;
+    if (!folder.isEmpty())
+        picture.save(folder + QLatin1Char('/') + QString::fromLatin1(typeid(view).name()) +
+                     QStringLiteral(".png"));
     return picture;
 }
 
