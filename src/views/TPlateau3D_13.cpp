@@ -263,7 +263,7 @@ void TPlateau3D_13::DrawMarkers() {
             break;
         default:
             // Back to a plain black slab.
-            marker->DeleteChildren();
+            if (!marker->Children().empty()) marker->DeleteChildren();
             marker->SetVisible(true);
             if (marker->InnerRadius() != 0) marker->SetRadii(0, marker->OuterRadius());
             material = Plain(kDark);

@@ -234,7 +234,7 @@ TEST(Plateau3D13, TheDieFacesSettleAfterTwoSecondsAndWaitForThePlayer) {
 }
 
 // Guards picking on the tilted board: a slab clicks its point, a stone on the board the
-// point it stands on, a stone of the reserve nothing.
+// point it stands on, a stone of the reserve nothing; and a board at rest draws nothing.
 TEST(Plateau3D13, SlabsAndStonesArePickedByName) {
     ViewFixture f(MakerOf<TPlateau3D_13>());
     f.PressOn("B_0");
@@ -248,6 +248,11 @@ TEST(Plateau3D13, SlabsAndStonesArePickedByName) {
     f.PressOn("B_8");
     EXPECT_EQ(f.game->Pieces[1][8].State, TPieceRec::InReserve);
     EXPECT_TRUE(f.host.errors.empty());
+    // At rest, the frame step changes nothing: the viewer may stop drawing.
+    f.RunUntilIdle();
+    const uint64_t revision = f.scene.Revision();
+    f.RunFrames(10);
+    EXPECT_EQ(f.scene.Revision(), revision);
 }
 
 // Guards the materials and the digits of the first font: the stones and the boulder use
