@@ -1,7 +1,7 @@
 // The themes' cost under the renderer at hand, at 1280 x 800: time to build a theme, frames a
 // second and the worst frame while a piece moves and while dice roll, and the resident memory
 // before and after rebuilding the theme five times. One row a theme:
-//   vantorel_theme_bench [theme id ...]      (all the themes by default)
+//   vantorel_theme_bench [--samples N] [theme id ...]      (all the themes by default)
 // Run it under Xvfb with LIBGL_ALWAYS_SOFTWARE=1 for the software renderer's figures.
 #include "engine/Random.h"
 #include "game/THeadlessOwner.h"
@@ -13,11 +13,13 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QSurfaceFormat>
 
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <memory>
+#include <string>
 #include <unistd.h>
 #include <vector>
 
@@ -99,10 +101,18 @@ struct Board {
 
 int main(int argc, char** argv) {
     scene::TSceneViewer::PrepareSurfaceFormat();
-    QApplication app(argc, argv);
     std::vector<int> themes;
-    for (int k = 1; k < argc; ++k)
+    for (int k = 1; k < argc; ++k) {
+        // "--samples N" measures another multisampling than the program's own.
+        if (std::string(argv[k]) == "--samples" && k + 1 < argc) {
+            QSurfaceFormat format = QSurfaceFormat::defaultFormat();
+            format.setSamples(std::atoi(argv[++k]));
+            QSurfaceFormat::setDefaultFormat(format);
+            continue;
+        }
         themes.push_back(std::atoi(argv[k]));
+    }
+    QApplication app(argc, argv);
     if (themes.empty()) themes = {1, 2, 6, 7, 8, 10, 13};
 
     scene::TScene scene;
