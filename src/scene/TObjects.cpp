@@ -17,7 +17,6 @@
 #include <osg/Shape>
 #include <osg/ShapeDrawable>
 #include <osgDB/ReadFile>
-#include <osgParticle/FireEffect>
 #include <osgText/Text3D>
 #include <osgText/Text>
 #include <osgUtil/CullVisitor>
@@ -393,21 +392,26 @@ void TCylinder::Rebuild() {
     Mesh m;
     const auto h = static_cast<float>(height_ / 2);
     const auto rt = static_cast<float>(top_), rb = static_cast<float>(bottom_);
+    // The picture goes once round the side and lies flat on each cap (a coin's face).
+    auto cap = [](const osg::Vec3& d, float flip) {
+        return osg::Vec2(0.5f + d.x() / 2, 0.5f - flip * d.z() / 2);
+    };
     for (int k = 0; k < slices_; ++k) {
         const double a0 = 2 * kPi * k / slices_, a1 = 2 * kPi * (k + 1) / slices_;
         const osg::Vec3 d0(std::cos(a0), 0, -std::sin(a0)), d1(std::cos(a1), 0, -std::sin(a1));
-        m.Add(d0 * rb + osg::Vec3(0, -h, 0), d0);
-        m.Add(d1 * rb + osg::Vec3(0, -h, 0), d1);
-        m.Add(d1 * rt + osg::Vec3(0, h, 0), d1);
-        m.Add(d0 * rb + osg::Vec3(0, -h, 0), d0);
-        m.Add(d1 * rt + osg::Vec3(0, h, 0), d1);
-        m.Add(d0 * rt + osg::Vec3(0, h, 0), d0);
-        m.Add({0, h, 0}, {0, 1, 0});
-        m.Add(d0 * rt + osg::Vec3(0, h, 0), {0, 1, 0});
-        m.Add(d1 * rt + osg::Vec3(0, h, 0), {0, 1, 0});
-        m.Add({0, -h, 0}, {0, -1, 0});
-        m.Add(d1 * rb + osg::Vec3(0, -h, 0), {0, -1, 0});
-        m.Add(d0 * rb + osg::Vec3(0, -h, 0), {0, -1, 0});
+        const auto u0 = static_cast<float>(k) / slices_, u1 = static_cast<float>(k + 1) / slices_;
+        m.Add(d0 * rb + osg::Vec3(0, -h, 0), d0, {u0, 0});
+        m.Add(d1 * rb + osg::Vec3(0, -h, 0), d1, {u1, 0});
+        m.Add(d1 * rt + osg::Vec3(0, h, 0), d1, {u1, 1});
+        m.Add(d0 * rb + osg::Vec3(0, -h, 0), d0, {u0, 0});
+        m.Add(d1 * rt + osg::Vec3(0, h, 0), d1, {u1, 1});
+        m.Add(d0 * rt + osg::Vec3(0, h, 0), d0, {u0, 1});
+        m.Add({0, h, 0}, {0, 1, 0}, {0.5f, 0.5f});
+        m.Add(d0 * rt + osg::Vec3(0, h, 0), {0, 1, 0}, cap(d0, 1));
+        m.Add(d1 * rt + osg::Vec3(0, h, 0), {0, 1, 0}, cap(d1, 1));
+        m.Add({0, -h, 0}, {0, -1, 0}, {0.5f, 0.5f});
+        m.Add(d1 * rb + osg::Vec3(0, -h, 0), {0, -1, 0}, cap(d1, -1));
+        m.Add(d0 * rb + osg::Vec3(0, -h, 0), {0, -1, 0}, cap(d0, -1));
     }
     SetGeometry(m.Build());
 }
@@ -600,32 +604,6 @@ bool TFreeForm::LoadFromFile(const std::string& path) {
     return true;
 }
 
-TFire::TFire(TScene& scene, TSceneObject* parent)
-    : TSceneObject(scene, parent, TObjectKind::Fire) {}
-
-void TFire::Ignite(double scale, double intensity, const std::string& texture) {
-    // Built by hand: the system's scene graph ships no default flame picture.
-    osg::ref_ptr<osgParticle::FireEffect> fire = new osgParticle::FireEffect(false);
-    fire->setScale(static_cast<float>(scale));
-    fire->setIntensity(static_cast<float>(intensity));
-    if (!texture.empty()) fire->setTextureFileName(texture);
-    fire->buildEffect();
-    fire->getParticleSystem()->setInitialBound(
-        osg::BoundingBox(-1.0f, -1.0f, -1.0f, 1.0f, 1.0f, 3.0f));
-    osg::ref_ptr<osg::Group> group = new osg::Group;
-    group->addChild(fire);
-    osg::ref_ptr<osg::Geode> drawn = new osg::Geode;
-    drawn->addDrawable(fire->getParticleSystem());
-    group->addChild(drawn);
-    SetGeometry(group);
-    burning_ = true;
-}
-
-void TFire::Extinguish() {
-    SetGeometry(nullptr);
-    burning_ = false;
-}
-
 THeightField::THeightField(TScene& scene, TSceneObject* parent)
     : TSceneObject(scene, parent, TObjectKind::HeightField) {}
 
@@ -646,6 +624,42 @@ void THeightField::Build(double width, double depth, int columns, int rows,
     osg::ref_ptr<osg::Geode> geode = new osg::Geode;
     geode->addDrawable(new osg::ShapeDrawable(field));
     SetGeometry(geode);
+}
+
+void THeightField::BuildTextured(double width, double depth, int columns, int rows,
+                                 const std::function<double(double x, double y)>& height) {
+    columns = std::clamp(columns, 2, 1024);
+    rows = std::clamp(rows, 2, 1024);
+    const double dx = width / (columns - 1), dy = depth / (rows - 1);
+    std::vector<osg::Vec3> corners(static_cast<size_t>(columns * rows));
+    auto at = [&](int c, int r) -> osg::Vec3& {
+        return corners[static_cast<size_t>(r * columns + c)];
+    };
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; ++c) {
+            const double x = -width / 2 + c * dx, y = -depth / 2 + r * dy;
+            at(c, r) = osg::Vec3(static_cast<float>(x), static_cast<float>(y),
+                                 static_cast<float>(height(x, y)));
+        }
+    // Normals from the neighbours' slopes, so the relief is lit smoothly.
+    auto normal = [&](int c, int r) {
+        const osg::Vec3 across = at(std::min(c + 1, columns - 1), r) - at(std::max(c - 1, 0), r);
+        const osg::Vec3 along = at(c, std::min(r + 1, rows - 1)) - at(c, std::max(r - 1, 0));
+        osg::Vec3 n = across ^ along;
+        n.normalize();
+        return n;
+    };
+    auto coord = [&](int c, int r) {
+        return osg::Vec2(static_cast<float>(c) / static_cast<float>(columns - 1),
+                         static_cast<float>(r) / static_cast<float>(rows - 1));
+    };
+    Mesh m;
+    for (int r = 0; r + 1 < rows; ++r)
+        for (int c = 0; c + 1 < columns; ++c)
+            for (const auto& [i, j] :
+                 {std::pair{c, r}, {c + 1, r}, {c + 1, r + 1}, {c, r}, {c + 1, r + 1}, {c, r + 1}})
+                m.Add(at(i, j), normal(i, j), coord(i, j));
+    SetGeometry(m.Build(true));
 }
 
 } // namespace vantorel::scene

@@ -5,6 +5,8 @@
 
 #include <osg/Vec2d>
 
+#include <chrono>
+
 namespace vantorel::scene {
 
 // An invisible frame; a parent for cameras and for the faces of a die.
@@ -272,21 +274,51 @@ protected:
     TFreeForm(TScene& scene, TSceneObject* parent);
 };
 
+// How a fire burns: the flames rise from a disk of `Radius` at `Direction` (units per
+// second), `Density` flames every `Interval` seconds, each living `Life` seconds and
+// shrinking from `ParticleSize` by `Evaporation` of its size; a burst throws flames out at
+// `Burst` units per second.
+struct TFireParams {
+    double Radius = 0.1;
+    double Evaporation = 0.1;
+    double ParticleSize = 0.15;
+    double Density = 1.0;
+    double Burst = 1.0;
+    Vec3 Direction{0, 0.5, 0};
+    double Interval = 0.05;
+    double Life = 1.0;
+};
+
 // Flames and smoke rising from the object's position, drawn with a flame texture of ours.
+// The flames live in the object's frame: a fire under a piece model burns on every proxy
+// of it.
 class TFire : public TSceneObject {
 public:
     // `texture`: a picture file of one soft flame; empty draws untextured particles.
     void Ignite(double scale, double intensity, const std::string& texture);
+    // Steady flames after the parameters, with the program's own soft flame picture.
+    void Ignite(const TFireParams& params);
+    // One cloud of flames thrown out all round, which then dies away; the parameters are
+    // those of the last `Ignite` or `SetParams`.
+    void Burst(int flames = 60);
+    void SetParams(const TFireParams& params) { params_ = params; }
+    const TFireParams& Params() const { return params_; }
     void Extinguish();
     // Its flames move on every frame: the picture is never at rest while it burns.
-    bool Burning() const { return burning_; }
+    bool Burning() const;
+    // Flames alive now (steady or thrown by a burst).
+    int LiveFlames() const;
 
 protected:
     friend class TSceneObject;
     TFire(TScene& scene, TSceneObject* parent);
 
 private:
+    void BuildSystem(bool steady);
     bool burning_ = false;
+    std::chrono::steady_clock::time_point burstUntil_{};
+    TFireParams params_;
+    osg::ref_ptr<osg::Referenced> system_; // the particle system of the parameterised fire
 };
 
 // A surface over the object's xy plane whose height (its z) a function gives.
@@ -294,6 +326,10 @@ class THeightField : public TSceneObject {
 public:
     void Build(double width, double depth, int columns, int rows,
                const std::function<double(double x, double y)>& height);
+    // The same surface with texture coordinates (0, 0) at (−width/2, −depth/2) and (1, 1)
+    // at the far corner, so a picture lies over it once; seen from both sides.
+    void BuildTextured(double width, double depth, int columns, int rows,
+                       const std::function<double(double x, double y)>& height);
 
 protected:
     friend class TSceneObject;

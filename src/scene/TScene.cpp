@@ -68,6 +68,23 @@ bool TScene::Moving() const {
     return false;
 }
 
+bool TScene::Burning() const {
+    for (const TSceneObject* object : objects_)
+        if (object->Kind() == TObjectKind::Fire && static_cast<const TFire*>(object)->Burning())
+            return true;
+    return false;
+}
+
+void TScene::SetBlendedLast(bool on) {
+    if (on == blendedLast_) return;
+    blendedLast_ = on;
+    // The tree's order is forced on every object unless transparent ones may go to the
+    // sorted bin their materials ask for.
+    root_->Node()->getOrCreateStateSet()->setRenderBinDetails(
+        0, "TraversalOrderBin",
+        on ? osg::StateSet::USE_RENDERBIN_DETAILS : osg::StateSet::OVERRIDE_RENDERBIN_DETAILS);
+}
+
 void TScene::ForEach(const std::function<void(TSceneObject&)>& visit) {
     std::vector<TSceneObject*> order;
     std::vector<TSceneObject*> stack;

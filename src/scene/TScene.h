@@ -35,6 +35,13 @@ public:
     std::function<void()> OnChanged;
     // Something moves by itself: a travelling movement or a burning fire.
     bool Moving() const;
+    // A fire burns somewhere: its flames change on every frame.
+    bool Burning() const;
+
+    // Transparent objects after all the others, farthest first (on), or every object in
+    // the order of the tree (off, the default).
+    void SetBlendedLast(bool on);
+    bool BlendedLast() const { return blendedLast_; }
 
     // Calls `visit` for every object under the root, parents before children.
     void ForEach(const std::function<void(TSceneObject&)>& visit);
@@ -63,6 +70,7 @@ private:
     std::vector<TSceneObject*> objects_; // every live object, for the walk's checks
     uint64_t generation_ = 0;
     uint64_t revision_ = 0;
+    bool blendedLast_ = false;
 };
 
 } // namespace vantorel::scene

@@ -270,8 +270,11 @@ void TSceneObject::ApplyMaterial() {
     if (material_.Blending || colours.Diffuse.a() < 1.0f) {
         state->setAttributeAndModes(new osg::BlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA));
         state->setMode(GL_BLEND, osg::StateAttribute::ON);
+        // Heeded only where the scene draws transparent objects last.
+        state->setRenderingHint(osg::StateSet::TRANSPARENT_BIN);
     } else {
         state->setMode(GL_BLEND, osg::StateAttribute::OFF);
+        state->setRenderingHint(osg::StateSet::DEFAULT_BIN);
     }
     if (kind_ == TObjectKind::HudText) {
         TextColourer colourer(colours.Diffuse);

@@ -41,6 +41,12 @@ enum class TObjectKind {
     Fire,
     HeightField,
     Sphere,
+    Torus,
+    Dodecahedron,
+    Arrow,
+    SkyDome,
+    Frustum,
+    BitmapText,
 };
 
 // Front colours and texture choice of one object. A library material, when named, gives the

@@ -157,6 +157,10 @@ void TSceneViewer::CadencerTick() {
         update();
     } else if (scene_ && scene_->Moving()) {
         quietSteps_ = 0;
+        if (scene_->Burning() && now - lastFireFrame_ >= kFireFrameMs / 1000.0) {
+            lastFireFrame_ = now;
+            update();
+        }
     } else if (!resting_ && ++quietSteps_ >= kQuietStepsBeforeRest) {
         resting_ = true;
         cadencer_.start(kRestingStepMs);
@@ -220,14 +224,16 @@ void TSceneViewer::paintGL() {
         // Thickening over the depth of view, into the background colour.
         auto* fog = new osg::Fog;
         fog->setMode(osg::Fog::LINEAR);
-        fog->setColor(buffer_.BackgroundColour);
+        fog->setColor(buffer_.FogColour.value_or(buffer_.BackgroundColour));
         const double depth = std::max(eye ? eye->DepthOfView() : 100.0, 1.0);
-        fog->setStart(static_cast<float>(depth * 0.3));
-        fog->setEnd(static_cast<float>(depth));
+        const bool range = buffer_.FogEnd > buffer_.FogStart;
+        fog->setStart(static_cast<float>(range ? buffer_.FogStart : depth * 0.3));
+        fog->setEnd(static_cast<float>(range ? buffer_.FogEnd : depth));
         state->setAttributeAndModes(fog, osg::StateAttribute::ON);
     } else {
         state->setMode(GL_FOG, osg::StateAttribute::OFF);
     }
+    if (scene_) scene_->SetBlendedLast(buffer_.BlendedLast);
     if (eye) {
         camera->setViewMatrix(eye->ViewMatrix());
         // Logical pixels, as picking counts them: the field of view depends on the height.

@@ -15,6 +15,8 @@
 #include <QOpenGLWidget>
 #include <QTimer>
 
+#include <optional>
+
 namespace osgViewer {
 class Viewer;
 class GraphicsWindowEmbedded;
@@ -25,6 +27,13 @@ namespace vantorel::scene {
 struct TBuffer {
     Colour BackgroundColour{0, 0, 0, 1};
     bool Fog = false;
+    // Fog colour and the distances from the eye where it starts and where it hides all;
+    // without them it takes the background colour over the last 70 % of the depth of view.
+    std::optional<Colour> FogColour;
+    double FogStart = 0, FogEnd = 0;
+    // Transparent objects drawn after all the others, farthest first, rather than in the
+    // order of the tree: for scenes whose see-through parts are scattered through it.
+    bool BlendedLast = false;
     bool DepthTest = true;
     bool FaceCulling = true;
     bool operator==(const TBuffer&) const = default;
@@ -52,6 +61,9 @@ public:
     static constexpr int kQuietStepsBeforeRest = 30;
     // The longest time one progress step stands for.
     static constexpr int kLongestStepMs = 250;
+    // Burning fires alone redraw at this pace: flames flicker without the cost of a
+    // full-speed animation.
+    static constexpr int kFireFrameMs = 50;
 
     // The scene cadencer: progress steps, and frames when something changed, while enabled.
     void SetCadencerEnabled(bool on);
@@ -117,6 +129,7 @@ private:
     uint64_t drawnRevision_ = 0;
     TBuffer drawnBuffer_;
     uint64_t framesDrawn_ = 0;
+    double lastFireFrame_ = 0;
     osg::ref_ptr<osgViewer::Viewer> viewer_;
     osg::ref_ptr<osgViewer::GraphicsWindowEmbedded> window_;
 };

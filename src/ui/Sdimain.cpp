@@ -10,7 +10,11 @@
 #include "game/TFileModele.h"
 #include "i18n/Translate.h"
 
+#include "views/TPlateau3D_10.h"
+#include "views/TPlateau3D_13.h"
 #include "views/TPlateau3D_6.h"
+#include "views/TPlateau3D_7.h"
+#include "views/TPlateau3D_8.h"
 #include "views/Tplateau2D_1.h"
 #include "views/Tplateau2D_manu.h"
 #include "views/WindowMaterials.h"
@@ -42,6 +46,10 @@ TBuiltView BuildThemeView(int themeId, TPlateau& game, scene::TSceneViewer& view
     if (themeId == 0) return {std::make_unique<TAnim>(game, viewer, scene, host), 0};
     if (themeId == 2) return {std::make_unique<Tplateau2D_manu>(game, viewer, scene, host), 2};
     if (themeId == 6) return {std::make_unique<TPlateau3D_6>(game, viewer, scene, host), 6};
+    if (themeId == 7) return {std::make_unique<TPlateau3D_7>(game, viewer, scene, host), 7};
+    if (themeId == 8) return {std::make_unique<TPlateau3D_8>(game, viewer, scene, host), 8};
+    if (themeId == 10) return {std::make_unique<TPlateau3D_10>(game, viewer, scene, host), 10};
+    if (themeId == 13) return {std::make_unique<TPlateau3D_13>(game, viewer, scene, host), 13};
     // The themes not built yet: the classic board stands in for them.
     return {std::make_unique<Tplateau2D_1>(game, viewer, scene, host), 1};
 }

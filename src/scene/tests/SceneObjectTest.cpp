@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 using namespace vantorel::scene;
 
 namespace {
@@ -174,4 +177,45 @@ TEST(SceneObject, HeightFieldSurfaceAndFire) {
     fire->Ignite(1.0, 2.0, "");
     EXPECT_EQ(fire->Kind(), TObjectKind::Fire);
     fire->Extinguish();
+}
+
+// Guards the fire's life: a burst throws its flames at once and the scene rests again once
+// their life is over, drawn or not; steady flames keep it burning until put out.
+TEST(Shapes, FireBurstsDieAwayAndSteadyFlamesBurnUntilPutOut) {
+    TScene scene;
+    auto* fire = scene.Root().AddChild<TFire>();
+    TFireParams params;
+    params.Life = 0.2;
+    fire->SetParams(params);
+    fire->Burst(40);
+    EXPECT_EQ(fire->LiveFlames(), 40);
+    EXPECT_TRUE(scene.Burning());
+    EXPECT_TRUE(scene.Moving());
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_FALSE(scene.Burning());
+
+    fire->Ignite(params);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_TRUE(scene.Burning());
+    fire->Extinguish();
+    EXPECT_FALSE(scene.Burning());
+    EXPECT_EQ(fire->LiveFlames(), 0);
+}
+
+// Guards the drawing order switch: the tree's order is forced until transparent objects
+// are to be drawn last.
+TEST(Shapes, BlendedObjectsLastLiftsTheTreeOrder) {
+    TScene scene;
+    const osg::StateSet* state = scene.RootNode()->getStateSet();
+    EXPECT_EQ(state->getRenderBinMode(), osg::StateSet::OVERRIDE_RENDERBIN_DETAILS);
+    scene.SetBlendedLast(true);
+    EXPECT_EQ(state->getRenderBinMode(), osg::StateSet::USE_RENDERBIN_DETAILS);
+    auto* glass = scene.Root().AddChild<TSphere>();
+    TMaterial see;
+    see.Blending = true;
+    glass->SetMaterial(see);
+    EXPECT_EQ(glass->Content()->getChild(0)->getStateSet()->getRenderingHint(),
+              osg::StateSet::TRANSPARENT_BIN);
+    scene.SetBlendedLast(false);
+    EXPECT_EQ(state->getRenderBinMode(), osg::StateSet::OVERRIDE_RENDERBIN_DETAILS);
 }

@@ -58,8 +58,10 @@ TEST(ComputerGame, LoopModesRestartAFinishedGame) {
             EXPECT_EQ(f.Game().GameStatus, kComputerToAct);
             EXPECT_EQ(f.Game().MoveCount, 0);
             EXPECT_EQ(f.Game().GameType, kComputerVsComputer);
-            EXPECT_TRUE(f.window->ThemeId == 1 || f.window->ThemeId == 2 || f.window->ThemeId == 6)
-                << int{f.window->ThemeId};
+            const int theme = f.window->ThemeId;
+            EXPECT_TRUE(theme == 1 || theme == 2 || theme == 6 || theme == 7 || theme == 8 ||
+                        theme == 10 || theme == 13)
+                << theme;
             EXPECT_TRUE(f.Game().Model.Kind == 0 || f.Game().Model.Kind == 1);
             if (c.boardKept) {
                 EXPECT_EQ(f.Game().Model.Kind, 0); // the window's first board

@@ -40,14 +40,14 @@ TEST(RebuildView, NoUsableViewWhileBuilding) {
     EXPECT_TRUE(f.window->HasUsableView());
 }
 
-// Guards the theme table: the 3D classic and medieval themes are built as themselves; the themes
-// still to come and any unknown id give the 2D board as theme 1, without turning the textures off.
+// Guards the theme table: the themes built so far are built as themselves; the themes still
+// to come and any unknown id give the 2D board as theme 1, without turning the textures off.
 TEST(RebuildView, ThemeIdsBuildTheirViewOrTheFlatBoard) {
     for (int id : {1, 2, 6, 7, 8, 10, 13, 3, 99, 254}) {
         SCOPED_TRACE(id);
         WindowFixture f;
         f.window->RebuildView(id);
-        const int built = id == 6 || id == 2 ? id : 1;
+        const int built = id == 6 || id == 2 || id == 7 || id == 8 || id == 10 || id == 13 ? id : 1;
         EXPECT_EQ(f.window->ThemeId, built);
         EXPECT_EQ(f.window->ViewerHelpContext, 150 + built);
         EXPECT_EQ(dynamic_cast<TPlateau3D_6*>(f.window->CurrentView.get()) != nullptr, id == 6);
