@@ -50,7 +50,7 @@ TBuiltView BuildThemeView(int themeId, TPlateau& game, scene::TSceneViewer& view
     if (themeId == 8) return {std::make_unique<TPlateau3D_8>(game, viewer, scene, host), 8};
     if (themeId == 10) return {std::make_unique<TPlateau3D_10>(game, viewer, scene, host), 10};
     if (themeId == 13) return {std::make_unique<TPlateau3D_13>(game, viewer, scene, host), 13};
-    // The themes not built yet: the classic board stands in for them.
+    // Any other id (an old or damaged setting): the classic board.
     return {std::make_unique<Tplateau2D_1>(game, viewer, scene, host), 1};
 }
 

@@ -208,9 +208,6 @@ void TMainWindow::BuildMenus() {
                                      item.HelpContext, [this, id] { ChooseTheme(id); });
         action->setCheckable(true);
         action->setData(id);
-        // The themes not built yet stay greyed.
-        action->setEnabled(id == 1 || id == 2 || id == 6 || id == 7 || id == 8 || id == 10 ||
-                           id == 13);
         themeGroup->addAction(action);
         ThemeItems[k] = action;
     }

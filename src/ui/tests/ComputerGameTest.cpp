@@ -21,7 +21,7 @@ void StartComputerGame(WindowFixture& f, int waitForUser) {
 }
 
 // Guards the five loop modes: mode 0 leaves a finished game alone, the others start the
-// next one at once on a built-in board, with the theme (here always the 2D board) rebuilt.
+// next one at once on a built-in board, with the theme rebuilt.
 TEST(ComputerGame, LoopModesRestartAFinishedGame) {
     struct Case {
         int mode;
