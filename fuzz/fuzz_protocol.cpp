@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static uint32_t now = 0;
     SilentSink sink;
     TPlateau game(
-        1, true, &owner, [] { return ++now; }, [] {});
+        1, true, &owner, [] { return ++now; }, [] {}, TSearchTable::None);
     game.GameType = kNetworkCaller;
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     // The bytes as they came, and framed as the partner's messages would be.
