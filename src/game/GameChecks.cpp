@@ -81,14 +81,22 @@ bool Follows(Tjeu& engine, const THistoryEntry& before, const THistoryEntry& ent
 } // namespace
 
 int FirstBrokenEntry(const std::vector<THistoryEntry>& entries, const Tmodele& model) {
-    if (entries.size() < 2) return -1;
+    if (entries.empty()) return -1;
+    // Entry 0 is the start: an empty board, every piece in reserve, no move.
+    const THistoryEntry& start = entries.front();
+    if (start.Move != NoMove ||
+        start.Position != std::string(static_cast<size_t>(model.PointCount()), 'L') ||
+        start.ReserveWhite != model.PiecesPerSide[kWhite] ||
+        start.ReserveBlack != model.PiecesPerSide[kBlack])
+        return 0;
     Tjeu engine(model);
     const bool dice = model.DiceRule == 1;
     for (size_t k = 1; k < entries.size(); ++k) {
         const THistoryEntry& before = entries[k - 1];
         const THistoryEntry& entry = entries[k];
-        if (!Follows(engine, before, entry, false) &&
-            !(dice && Follows(engine, before, entry, true)))
+        // The turn passes after every move; a move that ends the game is the last one.
+        if (entry.Side != 1 - before.Side || (!Follows(engine, before, entry, false) &&
+                                              !(dice && Follows(engine, before, entry, true))))
             return static_cast<int>(k);
     }
     return -1;

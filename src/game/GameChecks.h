@@ -24,8 +24,9 @@ bool ValidPosition(const std::string& position, int reserveWhite, int reserveBla
                    const Tmodele& model);
 
 // The index of the first entry that does not follow from the entry before it by its move
-// (a legal move of its side, played, gives exactly its position and reserves; on a variant
-// with dice the removal the dice granted may come first), or −1 when every one does. The
+// (the other side's turn, a legal move of it that gives exactly the entry's position and
+// reserves; on a variant with dice the removal the dice granted may come first), or −1 when
+// every one does. Entry 0 must be the start: an empty board, full reserves, no move. The
 // entries must each be valid positions of `model`, which must be playable.
 int FirstBrokenEntry(const std::vector<THistoryEntry>& entries, const Tmodele& model);
 
