@@ -57,6 +57,8 @@ struct Position {
 };
 Position ReadPosition(const Args& args, const Tmodele& model);
 TMove ReadMove(const Args& args);
+// The points of --clicks, separated by blanks: 0..127, or -1 for the dice.
+std::vector<int> ParseClicks(const std::string& text);
 void SeedFromArgs(const Args& args);
 
 std::string JsonString(const std::string& utf8);

@@ -17,25 +17,6 @@
 namespace vantorel::cli {
 namespace {
 
-std::vector<int> ParseClicks(const std::string& text) {
-    std::vector<int> clicks;
-    std::istringstream in(text);
-    std::string word;
-    while (in >> word) {
-        size_t used = 0;
-        int value = 0;
-        try {
-            value = std::stoi(word, &used);
-        } catch (const std::exception&) {
-            used = 0;
-        }
-        if (used != word.size() || value < -1 || value > 127)
-            throw UsageError("--clicks holds point numbers from 0, or -1 for the dice");
-        clicks.push_back(value);
-    }
-    return clicks;
-}
-
 std::string JsonEntries(const TPlateau& game) {
     std::string out = "[";
     for (int k = 0; k < game.RecordedEntries(); ++k) {
