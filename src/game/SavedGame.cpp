@@ -187,7 +187,10 @@ void TPlateau::LoadGame(std::istream& stream) {
         !checks::KnownStatus(in.GameStatus) ||
         !checks::ValidMove(in.PendingMove, in.Model.PointCount()) ||
         !std::all_of(in.Dice.begin() + 1, in.Dice.end(),
-                     [](const TDieRec& die) { return checks::ValidDie(die.Value); }))
+                     [](const TDieRec& die) { return checks::ValidDie(die.Value); }) ||
+        !std::all_of(in.Players.begin(), in.Players.end(), [](const TPlayerRec& player) {
+            return checks::InRange(player.Kind, TPlayerRec::Human, TPlayerRec::Server);
+        }))
         throw StreamError::Format();
     // A game saved in replay shows one of its entries; outside replay the position is a
     // leftover of an earlier replay, which means nothing: it is started afresh.
