@@ -26,10 +26,22 @@ private:
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    // In memory when the system has it: the library is a file, written anew for every input.
     static const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / ("vantorel-fuzz-library-" + std::to_string(getpid()));
-    static const bool made = std::filesystem::create_directories(folder) || true;
-    (void)made;
+        (std::filesystem::is_directory("/dev/shm") ? std::filesystem::path("/dev/shm")
+                                                   : std::filesystem::temp_directory_path()) /
+        ("vantorel-fuzz-library-" + std::to_string(getpid()));
+    // Made once, and gone when the run ends.
+    static const struct Folder {
+        explicit Folder(const std::filesystem::path& path) : path(path) {
+            std::filesystem::create_directories(path);
+        }
+        ~Folder() {
+            std::error_code ec;
+            std::filesystem::remove_all(path, ec);
+        }
+        std::filesystem::path path;
+    } made(folder);
     const std::filesystem::path file = folder / "Vantorel.tev";
     {
         std::ofstream out(file, std::ios::binary | std::ios::trunc);

@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static THeadlessOwner owner;
     static uint32_t now = 0;
     TPlateau game(
-        0, true, &owner, [] { return ++now; }, [] {});
+        0, true, &owner, [] { return ++now; }, [] {}, TSearchTable::None);
     const std::string before = Saved(game);
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
     try {

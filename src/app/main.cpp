@@ -10,9 +10,13 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include <csignal>
 #include <memory>
 
 int main(int argc, char** argv) {
+    // A file size limit then fails a save with an error the window reports, instead of
+    // killing the program in the middle of it.
+    std::signal(SIGXFSZ, SIG_IGN);
     // The scene draws with the fixed-function pipeline: the format precedes the application.
     vantorel::scene::TSceneViewer::PrepareSurfaceFormat();
     QApplication app(argc, argv);

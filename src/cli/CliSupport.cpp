@@ -2,9 +2,13 @@
 
 #include "engine/Random.h"
 #include "engine/TValueStream.h"
+#include "game/Messages.h"
+#include "game/TPlateau.h"
 
+#include <cerrno>
 #include <cstdio>
-#include <fstream>
+#include <cstring>
+#include <filesystem>
 #include <sstream>
 
 namespace vantorel::cli {
@@ -77,10 +81,31 @@ std::vector<long long> Args::Integers(const std::string& name, size_t count, lon
     return values;
 }
 
+std::ifstream OpenInput(const std::string& path) {
+    // A folder opens as a stream on Linux and only fails at the first read, with no name.
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec))
+        throw UsageError(ErrorMessage(4, path + " : " + std::strerror(EISDIR)));
+    errno = 0;
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw UsageError(ErrorMessage(4, path + " : " + std::strerror(errno ? errno : ENOENT)));
+    return in;
+}
+
+void LoadSavedGame(const std::string& path, TPlateau& game) {
+    std::ifstream in = OpenInput(path);
+    try {
+        game.LoadGame(in);
+    } catch (const StreamError& e) {
+        const std::string why = e.what();
+        throw UsageError(ErrorMessage(4, why.empty() ? path : path + " : " + why));
+    }
+}
+
 Tmodele LoadVariant(const std::string& spec) {
     if (spec == "0" || spec == "1") return Tmodele(spec == "0" ? 0 : 1);
-    std::ifstream file(spec, std::ios::binary);
-    if (!file) throw UsageError("cannot open " + spec);
+    std::ifstream file = OpenInput(spec);
     Tmodele model;
     try {
         if (!model.LoadFromStream(file)) throw UsageError(spec + ": checksum mismatch");
@@ -114,6 +139,25 @@ void SeedFromArgs(const Args& args) {
         RandSeed(static_cast<uint32_t>(args.Integer("seed", 0, 4294967295LL)));
     else
         RandomizeFromClock();
+}
+
+std::vector<int> ParseClicks(const std::string& text) {
+    std::vector<int> clicks;
+    std::istringstream in(text);
+    std::string word;
+    while (in >> word) {
+        size_t used = 0;
+        int value = 0;
+        try {
+            value = std::stoi(word, &used);
+        } catch (const std::exception&) {
+            used = 0;
+        }
+        if (used != word.size() || value < -1 || value > 127)
+            throw UsageError("--clicks holds point numbers from 0, or -1 for the dice");
+        clicks.push_back(value);
+    }
+    return clicks;
 }
 
 std::string JsonString(const std::string& utf8) {

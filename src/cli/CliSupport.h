@@ -3,10 +3,15 @@
 #include "engine/TMove.h"
 #include "engine/Tmodele.h"
 
+#include <fstream>
 #include <map>
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+namespace vantorel {
+class TPlateau;
+}
 
 namespace vantorel::cli {
 
@@ -34,8 +39,16 @@ private:
     std::map<std::string, std::string> values_;
 };
 
+// A file opened for reading; a missing or unreadable file, or a folder, throws UsageError
+// with the catalogue's open-file message naming the path and the system's reason.
+std::ifstream OpenInput(const std::string& path);
+
 // "0", "1" or the path of a model file.
 Tmodele LoadVariant(const std::string& spec);
+
+// A saved game read into a headless game; a damaged file gives the catalogue's message
+// with the path and what was wrong.
+void LoadSavedGame(const std::string& path, TPlateau& game);
 
 // The position arguments shared by moves, captures, check, play and perft.
 struct Position {
@@ -44,6 +57,8 @@ struct Position {
 };
 Position ReadPosition(const Args& args, const Tmodele& model);
 TMove ReadMove(const Args& args);
+// The points of --clicks, separated by blanks: 0..127, or -1 for the dice.
+std::vector<int> ParseClicks(const std::string& text);
 void SeedFromArgs(const Args& args);
 
 std::string JsonString(const std::string& utf8);

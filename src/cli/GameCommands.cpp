@@ -4,37 +4,18 @@
 
 #include "engine/Random.h"
 #include "engine/TValueStream.h"
+#include "game/AtomicFile.h"
 #include "game/Messages.h"
 #include "game/Protocol.h"
 #include "game/THeadlessOwner.h"
 #include "game/TPlateau.h"
 
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <sstream>
 
 namespace vantorel::cli {
 namespace {
-
-std::vector<int> ParseClicks(const std::string& text) {
-    std::vector<int> clicks;
-    std::istringstream in(text);
-    std::string word;
-    while (in >> word) {
-        size_t used = 0;
-        int value = 0;
-        try {
-            value = std::stoi(word, &used);
-        } catch (const std::exception&) {
-            used = 0;
-        }
-        if (used != word.size() || value < -1 || value > 127)
-            throw UsageError("--clicks holds point numbers from 0, or -1 for the dice");
-        clicks.push_back(value);
-    }
-    return clicks;
-}
 
 std::string JsonEntries(const TPlateau& game) {
     std::string out = "[";
@@ -126,13 +107,9 @@ int GameCommand(int argc, char** argv) {
         PlayComputerTurns(game, errors);
     }
     if (args.Has("save")) {
-        std::ofstream out(args.Text("save"), std::ios::binary | std::ios::trunc);
-        try {
-            if (!out) throw StreamError::Write();
-            game.SaveGame(out);
-        } catch (const StreamError& e) {
-            throw UsageError(ErrorMessage(1, e.what()));
-        }
+        const std::string error = WriteFileAtomically(
+            args.Text("save"), [&game](std::ostream& out) { game.SaveGame(out); });
+        if (!error.empty()) throw UsageError(ErrorMessage(1, error));
     }
     std::string errorList = "[";
     for (size_t i = 0; i < errors.size(); ++i)
@@ -147,21 +124,6 @@ int GameCommand(int argc, char** argv) {
               << ", \"script\": " << JsonString(game.GameScript()) << "}\n";
     return 0;
 }
-
-namespace {
-
-// A saved game read into a headless game; a damaged file gives the catalogue's message.
-void LoadSavedGame(const std::string& path, TPlateau& game) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw UsageError(ErrorMessage(4, path));
-    try {
-        game.LoadGame(in);
-    } catch (const StreamError& e) {
-        throw UsageError(ErrorMessage(4, e.what()));
-    }
-}
-
-} // namespace
 
 int StateCommand(int argc, char** argv) {
     if (argc < 3) throw UsageError("usage: state FILE");

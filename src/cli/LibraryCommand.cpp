@@ -51,10 +51,13 @@ int LibraryCommand(int argc, char** argv) {
         for (size_t k = 0; k < variants.size(); ++k)
             std::cout << (k ? ", " : "") << JsonVariant(variants[k]);
         std::cout << "]";
-        // Reading stopped at a damaged record: what follows it is not listed.
+        // Reading stopped at a damaged record: what follows it is not listed, and the list
+        // is not a success: the catalogue's message goes to stderr and the exit code is 2.
         if (!problem.empty()) std::cout << ", \"problem\": " << JsonString(problem);
         std::cout << "}\n";
-        return 0;
+        if (problem.empty()) return 0;
+        std::cout.flush();
+        throw UsageError(problem);
     }
     if (action == "add") {
         const Tmodele variant = LoadVariant(args.Text("variant"));

@@ -28,15 +28,7 @@ int PrintCommand(int argc, char** argv) {
     const int dpi = static_cast<int>(args.Integer("dpi", 10, 2400, 1200));
 
     TPlateau game(1, true, nullptr, {}, [] {});
-    {
-        std::ifstream in(argv[2], std::ios::binary);
-        if (!in) throw UsageError(ErrorMessage(4, argv[2]));
-        try {
-            game.LoadGame(in);
-        } catch (const StreamError& e) {
-            throw UsageError(ErrorMessage(4, e.what()));
-        }
-    }
+    LoadSavedGame(argv[2], game);
 
     // Fonts and pictures need a GUI application; no display is needed for a file.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -4,8 +4,8 @@
 
 #include "engine/Random.h"
 #include "engine/Tjeu.h"
+#include "game/AtomicFile.h"
 
-#include <fstream>
 #include <iostream>
 #include <memory>
 
@@ -39,11 +39,9 @@ int ModelCommand(int argc, char** argv) {
     const Args args(argc, argv, 2, {"text"});
     const Tmodele model = LoadVariant(args.Text("variant"));
     if (args.Has("write")) {
-        std::ofstream out(args.Text("write"), std::ios::binary | std::ios::trunc);
-        if (!out) throw UsageError("cannot write " + args.Text("write"));
-        model.SaveToStream(out);
-        out.close();
-        if (!out) throw UsageError("cannot write " + args.Text("write"));
+        const std::string error = WriteFileAtomically(
+            args.Text("write"), [&model](std::ostream& out) { model.SaveToStream(out); });
+        if (!error.empty()) throw UsageError("cannot write " + error);
     }
     std::cout << "{\"kind\": " << model.Kind << ", \"name\": " << JsonString(model.Name)
               << ", \"points\": " << model.PointCount() << ", \"links\": " << model.LinkCount()
@@ -90,8 +88,11 @@ int CheckCommand(int argc, char** argv) {
     const Tmodele model = LoadVariant(args.Text("variant"));
     const Position position = ReadPosition(args, model);
     const int side = static_cast<int>(args.Integer("side", 0, 1));
+    // Read before anything is printed: a malformed move must not leave half an object.
+    const TMove move = ReadMove(args);
     Tjeu jeu = MakeEngine(model, position, side);
-    std::cout << "{\"code\": " << jeu.CheckMove(side, ReadMove(args)) << "}\n";
+    const int code = jeu.CheckMove(side, move);
+    std::cout << "{\"code\": " << code << "}\n";
     return 0;
 }
 

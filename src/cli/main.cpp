@@ -2,6 +2,7 @@
 #include "CliSupport.h"
 #include "Commands.h"
 
+#include <csignal>
 #include <cstring>
 #include <iostream>
 
@@ -35,6 +36,9 @@ void PrintUsage() {
 } // namespace
 
 int main(int argc, char** argv) {
+    // A file size limit (ulimit -f) then fails the write with EFBIG, which a save reports,
+    // instead of killing the tool half-way through it.
+    std::signal(SIGXFSZ, SIG_IGN);
     if (argc < 2) {
         PrintUsage();
         return 2;

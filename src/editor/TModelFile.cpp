@@ -1,6 +1,7 @@
 #include "TModelFile.h"
 
 #include "engine/TValueStream.h"
+#include "game/AtomicFile.h"
 
 #include <fstream>
 #include <system_error>
@@ -32,31 +33,9 @@ std::optional<Tmodele> ReadModelFile(const fs::path& path, TFileProblem& problem
 }
 
 TFileProblem WriteModelRecord(const fs::path& path, const Tmodele& model) {
-    fs::path temporary = path;
-    temporary += ".~tmp";
-    std::error_code ec;
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return {1, path.string()};
-        try {
-            model.SaveToStream(out);
-        } catch (const StreamError& e) {
-            out.close();
-            fs::remove(temporary, ec);
-            return {1, e.what()};
-        }
-        out.close();
-        if (!out) {
-            fs::remove(temporary, ec);
-            return {1, path.string()};
-        }
-    }
-    fs::rename(temporary, path, ec);
-    if (ec) {
-        const std::string why = ec.message();
-        fs::remove(temporary, ec);
-        return {1, why};
-    }
+    const std::string error =
+        WriteFileAtomically(path, [&model](std::ostream& out) { model.SaveToStream(out); });
+    if (!error.empty()) return {1, error};
     return {};
 }
 

@@ -343,10 +343,13 @@ bool Tmodele::ReadFrom(TValueReader& r) {
     read.CaptureRule = r.ReadInteger();
     read.CaptureWhilePlacing = r.ReadInteger();
     r.ReadListBegin();
+    size_t descriptionBytes = 0;
     while (!r.EndOfList()) {
         if (read.Description.size() >= static_cast<size_t>(kMaxDescriptionLines))
             throw StreamError::Format();
         read.Description.push_back(r.ReadString());
+        descriptionBytes += read.Description.back().size() + 2;
+        if (descriptionBytes > kMaxDescriptionBytes) throw StreamError::Format();
     }
     r.ReadListEnd();
 

@@ -41,6 +41,9 @@ inline constexpr int kMaxRecordPoints = 200;
 inline constexpr int kMaxRecordLinks = 1000;
 inline constexpr int kMaxRecordMills = 1000;
 inline constexpr int kMaxDescriptionLines = 10000;
+// The description as one text, each line followed by CR LF: a page of prose is a few KiB,
+// and a record that claims more would cost its reader memory for nothing.
+inline constexpr size_t kMaxDescriptionBytes = 64 * 1024;
 
 class Tmodele {
 public:

@@ -2,6 +2,8 @@
 // last-move panels, the game script and the replay.
 #include "TPlateau.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
@@ -219,17 +221,22 @@ void TPlateau::StartReplay() {
 void TPlateau::ReplaySeek(int t) {
     const int P = ReplayPosition;
     const int last = RecordedEntries() - 1;
+    // Beyond one step outside the entries every target ends up at the nearest end anyway;
+    // clamped here, t ± 1 below cannot overflow.
+    t = std::clamp(t, -1, last + 1);
     HintsShown = false;
     const auto refresh = [this] {
         if (Owner) Owner->RefreshView();
     };
     const bool inRange = t >= 0 && t <= last;
+    // In 64 bits: a position from outside may lie anywhere in the 32-bit range.
+    const int64_t distance = std::llabs(int64_t{P} - t);
     if (t == P) {
         if (inRange) GoToEntry(t);
         refresh();
         return;
     }
-    if (P >= 0 && P <= last && inRange && std::abs(P - t) >= 2) {
+    if (P >= 0 && P <= last && inRange && distance >= 2) {
         GoToEntry(t);
         refresh();
         ReplayPosition = t;
@@ -243,7 +250,7 @@ void TPlateau::ReplaySeek(int t) {
         ReplayPosition = t;
         return;
     }
-    int n = std::abs(P - t) == 1 ? t - 1 : t + 1;
+    int n = distance == 1 ? t - 1 : t + 1;
     const auto clamp = [last](int v) { return v < 0 ? 0 : (v > last ? last : v); };
     t = clamp(t);
     n = clamp(n);

@@ -1,6 +1,7 @@
 // The network protocol: framing, fields, the game-state text and the receiver.
 #include "Protocol.h"
 
+#include "GameChecks.h"
 #include "ModelText.h"
 #include "TPlateau.h"
 
@@ -17,6 +18,12 @@
 
 namespace vantorel {
 namespace {
+
+using checks::InRange;
+using checks::KnownStatus;
+using checks::ValidDie;
+using checks::ValidMovePart;
+using checks::ValidPosition;
 
 constexpr std::string_view kPrefix = kWirePrefix;
 constexpr const char* kSectionEnd = "\xC2\xA7 "; // "§ ", one byte 0xA7 on the wire
@@ -81,45 +88,6 @@ void AddNumber(std::string& out, long long value) {
 void AddText(std::string& out, const std::string& text) {
     out += TextField(text);
     out += ';';
-}
-
-bool InRange(int value, int low, int high) {
-    return value >= low && value <= high;
-}
-
-bool KnownStatus(int status) {
-    return InRange(status, kWaiting, kPrinting) || status == kWhiteWon || status == kBlackWon ||
-           status == kDraw || status == kClosing;
-}
-
-bool ValidDie(int value) {
-    return value == -1 || InRange(value, 1, 6);
-}
-
-// From, To and Capture: a point, or one of the codes −1 and −2.
-bool ValidMovePart(int value, int points) {
-    return InRange(value, -2, points - 1);
-}
-
-// A position the engine and the piece records can take: one mark per point, and no more
-// pieces on the board and in reserve than a side owns.
-bool ValidPosition(const std::string& position, int reserveWhite, int reserveBlack,
-                   const Tmodele& model) {
-    if (position.size() != static_cast<size_t>(model.PointCount())) return false;
-    int onBoard[2] = {0, 0};
-    for (char c : position) {
-        if (c == 'B')
-            ++onBoard[kWhite];
-        else if (c == 'N')
-            ++onBoard[kBlack];
-        else if (c != 'L')
-            return false;
-    }
-    const int reserve[2] = {reserveWhite, reserveBlack};
-    for (int side = 0; side < 2; ++side)
-        if (reserve[side] < 0 || onBoard[side] + reserve[side] > model.PiecesPerSide[side])
-            return false;
-    return true;
 }
 
 // Everything the game-state text may change, read and checked before the game is touched.

@@ -1,9 +1,11 @@
 // The saved game: the variant, the state of the game object, the whole history and the
 // two players, on the tagged value stream.
+#include "GameChecks.h"
 #include "TPlateau.h"
 
 #include "engine/TValueStream.h"
 
+#include <algorithm>
 #include <ctime>
 #include <istream>
 #include <ostream>
@@ -49,29 +51,16 @@ struct TLoaded {
     std::array<TPlayerRec, 2> Players;
 };
 
-bool KnownStatus(int8_t status) {
-    return (status >= kWaiting && status <= kPrinting) || status == kWhiteWon ||
-           status == kBlackWon || status == kDraw || status == kClosing;
-}
-
-// A file may only bring positions the engine can play: one character per point, pieces
-// and reserves that the records of each side can hold.
-void CheckEntry(const THistoryEntry& entry, const Tmodele& model) {
-    const auto fail = [] { throw StreamError::Format(); };
-    if (entry.Side != 0 && entry.Side != 1) fail();
-    if (entry.Position.size() != static_cast<size_t>(model.PointCount())) fail();
-    int onBoard[2] = {0, 0};
-    for (char c : entry.Position) {
-        if (c == 'B')
-            ++onBoard[0];
-        else if (c == 'N')
-            ++onBoard[1];
-        else if (c != 'L')
-            fail();
-    }
-    const int reserve[2] = {entry.ReserveWhite, entry.ReserveBlack};
-    for (int side = 0; side < 2; ++side)
-        if (reserve[side] < 0 || onBoard[side] + reserve[side] > model.PiecesPerSide[side]) fail();
+// A file may only bring what this game could have recorded: positions the piece records
+// can hold, points on the board, dice and codes the game knows.
+void CheckEntry(const THistoryEntry& e, const Tmodele& model) {
+    const int points = model.PointCount();
+    if ((e.Side != kWhite && e.Side != kBlack) ||
+        !checks::ValidPosition(e.Position, e.ReserveWhite, e.ReserveBlack, model) ||
+        !checks::ValidMove(e.Move, points) || !checks::InRange(e.RemovedPoint, -1, points - 1) ||
+        !checks::KnownStatus(e.Status) ||
+        !std::all_of(e.DiceValues.begin(), e.DiceValues.end(), checks::ValidDie))
+        throw StreamError::Format();
 }
 
 } // namespace
@@ -191,12 +180,27 @@ void TPlateau::LoadGame(std::istream& stream) {
     }
 
     // The current position must be one of the recorded entries, and the codes known ones.
-    if (in.MoveCount < 0 || in.MoveCount >= static_cast<int32_t>(in.Entries.size()))
+    const auto entries = static_cast<int32_t>(in.Entries.size());
+    if (!checks::InRange(in.MoveCount, 0, entries - 1) ||
+        !checks::InRange(in.GameType, kNoGame, kNetworkCaller) ||
+        !checks::InRange(in.ClickState, kClickDestination, kClickComputerDice) ||
+        !checks::KnownStatus(in.GameStatus) ||
+        !checks::ValidMove(in.PendingMove, in.Model.PointCount()) ||
+        !std::all_of(in.Dice.begin() + 1, in.Dice.end(),
+                     [](const TDieRec& die) { return checks::ValidDie(die.Value); }) ||
+        !std::all_of(in.Players.begin(), in.Players.end(), [](const TPlayerRec& player) {
+            return checks::InRange(player.Kind, TPlayerRec::Human, TPlayerRec::Server);
+        }))
         throw StreamError::Format();
-    if (in.GameType < kNoGame || in.GameType > kNetworkCaller) throw StreamError::Format();
-    if (in.ClickState < kClickDestination || in.ClickState > kClickComputerDice)
-        throw StreamError::Format();
-    if (!KnownStatus(in.GameStatus)) throw StreamError::Format();
+    // A game saved in replay shows one of its entries; outside replay the position is a
+    // leftover of an earlier replay, which means nothing: it is started afresh.
+    if (!checks::InRange(in.ReplayPosition, 0, entries - 1)) {
+        if (in.ReplayMode) throw StreamError::Format();
+        in.ReplayPosition = 0;
+    }
+    // Nothing in the file vouches for its history but the history itself: each position
+    // must follow from the one before by the move recorded with it.
+    if (checks::FirstBrokenEntry(in.Entries, in.Model) >= 0) throw StreamError::Format();
 
     // Everything is read: now the game takes it.
     Model.Assign(in.Model);

@@ -1,11 +1,15 @@
 #include "TFileModele.h"
 
+#include "AtomicFile.h"
 #include "Messages.h"
 
 #include "engine/TValueStream.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
+#include <sstream>
 #include <system_error>
 
 namespace vantorel {
@@ -26,9 +30,21 @@ bool SameIdentity(const Tmodele& v, int32_t kind, uint16_t day, uint16_t month, 
     return v.Kind == kind && v.Day == day && v.Month == month && v.Year == year;
 }
 
-bool CopyWholeFile(const fs::path& from, const fs::path& to) {
-    std::error_code ec;
-    return fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec) && !ec;
+// The bytes of a whole file, or the file's name and the system's reason in `error`.
+std::string ReadWholeFile(const fs::path& path, std::string& error) {
+    errno = 0;
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    if (in) bytes << in.rdbuf();
+    if (!in || in.bad()) error = Utf8(path) + " : " + std::strerror(errno ? errno : EIO);
+    return std::move(bytes).str();
+}
+
+// The backup is written as the library is, whole or not at all.
+std::string CopyWholeFile(const fs::path& from, const fs::path& to) {
+    std::string error;
+    const std::string bytes = ReadWholeFile(from, error);
+    return error.empty() ? WriteFileAtomically(to, bytes) : error;
 }
 
 enum class ReadEnd { Done, Stopped, Damaged, Unopened };
@@ -66,9 +82,15 @@ template <class Take> ReadEnd ReadRecords(std::istream& in, Take&& take, std::st
 // Reads the library at `path`; a missing library is an empty one.
 template <class Take> std::string ReadLibrary(const fs::path& path, Take&& take) {
     std::error_code ec;
-    if (!fs::exists(path, ec)) return {};
+    const fs::file_status status = fs::status(path, ec);
+    if (status.type() == fs::file_type::not_found) return {};
+    // A library that cannot even be looked at, or a folder in its place, is not an empty one.
+    if (ec) return ErrorMessage(4, Utf8(path) + " : " + ec.message());
+    if (status.type() == fs::file_type::directory)
+        return ErrorMessage(4, Utf8(path) + " : " + std::strerror(EISDIR));
+    errno = 0;
     std::ifstream in(path, std::ios::binary);
-    if (!in) return OpenFailure(path);
+    if (!in) return ErrorMessage(4, Utf8(path) + " : " + std::strerror(errno ? errno : EACCES));
     std::string damage;
     if (ReadRecords(in, take, damage) == ReadEnd::Damaged)
         return ErrorMessage(4, Utf8(path) + " : " + damage);
@@ -116,12 +138,6 @@ fs::path TFileModele::ChooseBackup(const fs::path& folder) {
     return oldest.empty() ? folder / BackupName(1) : oldest;
 }
 
-fs::path TFileModele::TemporaryPath() const {
-    fs::path temporary = path_;
-    temporary += ".tmp";
-    return temporary;
-}
-
 std::optional<Tmodele> TFileModele::Find(int32_t kind, uint16_t day, uint16_t month, uint16_t year,
                                          std::string* problem) const {
     std::optional<Tmodele> found;
@@ -161,82 +177,56 @@ std::string TFileModele::Delete(int32_t kind, uint16_t day, uint16_t month, uint
 
     const fs::path backup = ChooseBackup(path_.parent_path());
     fs::remove(backup, ec);
-    if (!copyFile_(path_, backup)) {
+    if (const std::string failed = copyFile_(path_, backup); !failed.empty()) {
         fs::remove(backup, ec); // a half-written copy would pass for a good one
-        return OpenFailure(backup);
+        return ErrorMessage(4, failed);
     }
 
-    const fs::path temporary = TemporaryPath();
+    // The kept records are gathered first and replace the library in one atomic write.
+    std::ostringstream kept;
     {
         std::ifstream in(path_, std::ios::binary);
         if (!in) return OpenFailure(path_);
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return OpenFailure(temporary);
-        bool written = true;
         std::string damage;
         const ReadEnd end = ReadRecords(
             in,
             [&](Tmodele&& variant) {
-                if (SameIdentity(variant, kind, day, month, year)) return true;
-                try {
-                    variant.SaveToStream(out);
-                } catch (const std::exception&) {
-                    written = false;
-                }
-                return written;
+                if (!SameIdentity(variant, kind, day, month, year)) variant.SaveToStream(kept);
+                return true;
             },
             damage);
-        out.close();
         // Damage found only now (the file changed under us) leaves the library as it is.
-        if (end == ReadEnd::Damaged) {
-            fs::remove(temporary, ec);
-            return ErrorMessage(4, Utf8(path_) + " : " + damage);
-        }
-        if (!written || out.fail()) {
-            fs::remove(temporary, ec);
-            return OpenFailure(temporary);
-        }
+        if (end == ReadEnd::Damaged) return ErrorMessage(4, Utf8(path_) + " : " + damage);
     }
-    fs::rename(temporary, path_, ec);
-    if (ec) {
-        fs::remove(temporary, ec);
-        return OpenFailure(path_);
-    }
+    if (const std::string error = WriteFileAtomically(path_, std::string_view(kept.view()));
+        !error.empty())
+        return ErrorMessage(4, error);
     settings_.StorePath(path_);
     return {};
 }
 
-// Mended: a write that fails half-way cuts the library back to its old length, so no
-// partial record is left at its end to hide every variant appended after it; and nothing is
-// added behind a damaged record, where no reader would ever find it.
+// Mended: the library is written again whole, through a temporary file renamed over it, so
+// a write that fails half-way leaves no partial record at its end to hide every variant
+// appended after it; and nothing is added behind a damaged record, where no reader would
+// ever find it.
 std::string TFileModele::Append(const Tmodele& variant) {
     if (std::string damage = Damage(); !damage.empty()) return damage;
+    std::string bytes;
     std::error_code ec;
-    std::optional<std::uintmax_t> before;
     if (fs::exists(path_, ec)) {
-        const std::uintmax_t size = fs::file_size(path_, ec);
-        if (ec) return OpenFailure(path_);
-        before = size;
+        std::string error;
+        bytes = ReadWholeFile(path_, error);
+        if (!error.empty()) return ErrorMessage(4, error);
     }
-    bool written = true;
-    {
-        std::ofstream out(path_, std::ios::binary | std::ios::app);
-        if (!out) return OpenFailure(path_);
-        try {
-            variant.SaveToStream(out);
-        } catch (const std::exception&) {
-            written = false;
-        }
-        out.close();
-        written = written && !out.fail();
+    std::ostringstream record;
+    try {
+        variant.SaveToStream(record);
+    } catch (const std::exception& e) {
+        return ErrorMessage(4, Utf8(path_) + " : " + e.what());
     }
-    if (!written) {
-        if (before)
-            fs::resize_file(path_, *before, ec);
-        else
-            fs::remove(path_, ec);
-        return OpenFailure(path_);
-    }
+    bytes += record.view();
+    if (const std::string error = WriteFileAtomically(path_, bytes); !error.empty())
+        return ErrorMessage(4, error);
     settings_.StorePath(path_);
     return {};
 }

@@ -29,10 +29,10 @@ public:
     static constexpr std::uintmax_t kMinRecordBytes = 11;
     static constexpr int kBackupCount = 9;
 
-    // Copies a whole file; false when the copy could not be made. Replaceable so that a
-    // failing disk can be simulated.
-    using CopyFileHook =
-        std::function<bool(const std::filesystem::path& from, const std::filesystem::path& to)>;
+    // Copies a whole file; empty on success, else the file that failed and the system's
+    // reason. Replaceable so that a failing disk can be simulated.
+    using CopyFileHook = std::function<std::string(const std::filesystem::path& from,
+                                                   const std::filesystem::path& to)>;
 
     // The stored path, or "Vantorel.tev" in `currentFolder` (stored back only when that file
     // exists). A relative stored path is taken against `currentFolder` too.
@@ -67,8 +67,6 @@ public:
     // backup written longest ago.
     static std::filesystem::path ChooseBackup(const std::filesystem::path& folder);
     static std::filesystem::path BackupName(int number);
-    // The new library is written here before it replaces the old one.
-    std::filesystem::path TemporaryPath() const;
 
     void SetCopyHook(CopyFileHook hook) { copyFile_ = std::move(hook); }
 

@@ -5,10 +5,11 @@
 namespace vantorel {
 
 TPlateau::TPlateau(int32_t modelKind, bool keepHistory, TGameOwner* owner, Clock clock,
-                   std::function<void()> reseed)
+                   std::function<void()> reseed, TSearchTable table)
     : Owner(owner), KeepHistory(keepHistory), Model(modelKind),
       clock_(clock ? std::move(clock) : Clock(TickCount)),
-      reseed_(reseed ? std::move(reseed) : std::function<void()>(RandomizeFromClock)) {
+      reseed_(reseed ? std::move(reseed) : std::function<void()>(RandomizeFromClock)),
+      table_(table) {
     statusLink_.game = this;
     reseed_();
     if (KeepHistory) History.resize(kHistoryGrowth);
@@ -24,7 +25,9 @@ TPlateau::TPlateau(int32_t modelKind, bool keepHistory, TGameOwner* owner, Clock
 void TPlateau::RebuildEngine() {
     Engine = std::make_unique<Tjeu>(Model, SideToMove, &statusLink_);
     if (Owner) {
-        Engine->Search.SetHashTable(std::make_unique<THashTable>(Model.PointCount()));
+        // Without a table of its own the search lends itself one for each run.
+        if (table_ == TSearchTable::Own)
+            Engine->Search.SetHashTable(std::make_unique<THashTable>(Model.PointCount()));
         Highlight.assign(static_cast<size_t>(Model.PointCount()), ' ');
     } else {
         Highlight.clear();
@@ -36,7 +39,9 @@ void TPlateau::ResetPieces() {
         Pieces[side].assign(static_cast<size_t>(Model.PiecesPerSide[side]), TPieceRec{});
 }
 
-void TPlateau::EmptyEntry(THistoryEntry& entry) const { entry = THistoryEntry{}; }
+void TPlateau::EmptyEntry(THistoryEntry& entry) const {
+    entry = THistoryEntry{};
+}
 
 // Entry 0: the starting position, credited to the side that does not begin.
 void TPlateau::RecordStart() {
@@ -89,7 +94,9 @@ bool TPlateau::NetworkGuardAllows() const {
     return true;
 }
 
-void TPlateau::ClearHighlight() { Highlight.assign(Highlight.size(), ' '); }
+void TPlateau::ClearHighlight() {
+    Highlight.assign(Highlight.size(), ' ');
+}
 
 void TPlateau::MarkOnly(int point, char mark) {
     ClearHighlight();
@@ -224,7 +231,8 @@ void TPlateau::ClickDestination(int point, int colour, int pieceIndex) {
         // A reserve piece dragged onto the point is placed itself; a plain click takes the
         // highest-numbered piece still in reserve.
         TPieceRec* record = nullptr;
-        if (colour == mover && pieceIndex >= 0 && pieceIndex < static_cast<int>(Pieces[mover].size()) &&
+        if (colour == mover && pieceIndex >= 0 &&
+            pieceIndex < static_cast<int>(Pieces[mover].size()) &&
             Pieces[mover][static_cast<size_t>(pieceIndex)].State == TPieceRec::InReserve)
             record = &Pieces[mover][static_cast<size_t>(pieceIndex)];
         else
@@ -386,7 +394,8 @@ bool TPlateau::PlayPreviewMove() {
     const int mover = SideToMove;
     const auto n = static_cast<int>(engine.LiveBoard.size());
     if (move.To < n) engine.LiveBoard[static_cast<size_t>(move.To)] = mover == kWhite ? 'B' : 'N';
-    if (move.Capture >= 0 && move.Capture < n) engine.LiveBoard[static_cast<size_t>(move.Capture)] = 'L';
+    if (move.Capture >= 0 && move.Capture < n)
+        engine.LiveBoard[static_cast<size_t>(move.Capture)] = 'L';
     if (move.From >= 0 && move.From < n) engine.LiveBoard[static_cast<size_t>(move.From)] = 'L';
     if (move.From < 0) --engine.LiveReserve[mover];
     if (move.Capture == kReserveCapture) --engine.LiveReserve[1 - mover];

@@ -102,6 +102,11 @@ inline constexpr int kHistoryGrowth = 20;
 // More entries than any game can reach; a file or a peer that claims more is refused.
 inline constexpr int kMaxHistoryEntries = 10000;
 
+// Whether the game's engine keeps a transposition table between the computer's searches. A
+// game that never thinks (a reader of files or messages run thousands of times a second)
+// goes without: the 65 004 slots cost more to clear than the rest of a game to build.
+enum class TSearchTable : uint8_t { Own, None };
+
 class TPlateau {
 public:
     using Clock = std::function<uint32_t()>;
@@ -109,7 +114,7 @@ public:
     // `clock` gives milliseconds; `reseed` seeds the program's generator for a new game
     // (from the clock unless a test or a tool wants a repeatable game).
     TPlateau(int32_t modelKind, bool keepHistory, TGameOwner* owner, Clock clock = {},
-             std::function<void()> reseed = {});
+             std::function<void()> reseed = {}, TSearchTable table = TSearchTable::Own);
     TPlateau(const TPlateau&) = delete;
     TPlateau& operator=(const TPlateau&) = delete;
 
@@ -214,6 +219,7 @@ private:
 
     Clock clock_;
     std::function<void()> reseed_;
+    TSearchTable table_ = TSearchTable::Own;
     StatusLink statusLink_;
 };
 

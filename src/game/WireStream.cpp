@@ -93,6 +93,13 @@ std::vector<std::string> TWireStream::Feed(const std::string& bytes, bool& overf
         if (buffer_.size() < kMinimumMessageLength) break;
         const std::string command = buffer_.substr(kWirePrefixLength, 4);
         size_t length = FormLength();
+        // A message never holds the prefix: one that lies whole inside the form ends the
+        // message there, as it would have had the form been incomplete when it arrived.
+        if (length > 0) {
+            const size_t inside = buffer_.find(kPrefix, kMinimumMessageLength - 1);
+            if (inside != std::string::npos && inside + kWirePrefixLength <= length)
+                length = inside;
+        }
         if (length == 0) {
             const size_t from = std::max(nextSearch_, kMinimumMessageLength - 1);
             const size_t next = buffer_.find(kPrefix, from);

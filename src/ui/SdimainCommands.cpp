@@ -12,11 +12,13 @@
 #include "ToolIcons.h"
 
 #include "engine/Random.h"
+#include "game/AtomicFile.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
 #include <QCursor>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -25,7 +27,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
@@ -480,14 +481,11 @@ bool TMainWindow::SaveGameAs(bool askName) {
     try {
         std::ostringstream bytes;
         Game->SaveGame(bytes);
-        // Written beside and then renamed: a failed save never spoils the file it replaces.
-        QSaveFile file(path);
-        const std::string data = bytes.str();
-        if (!file.open(QIODevice::WriteOnly) ||
-            file.write(data.data(), static_cast<qint64>(data.size())) !=
-                static_cast<qint64>(data.size()) ||
-            !file.commit())
-            throw std::runtime_error(file.errorString().toStdString());
+        // Written beside, flushed and then renamed: a failed save never spoils the file it
+        // replaces. (QSaveFile renamed a copy cut short by a file size limit over the game.)
+        const std::string error =
+            WriteFileAtomically(QFile::encodeName(path).toStdString(), bytes.view());
+        if (!error.empty()) throw std::runtime_error(error);
         Game->Title = path.toStdString();
     } catch (const std::exception& error) {
         Assistant->ReportError(1, error.what());

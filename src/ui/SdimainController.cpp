@@ -505,13 +505,7 @@ void TMainWindow::MediaPlayer1Notify() {
     const auto fileExists = parts_.FileExists ? parts_.FileExists : [](const QString& file) {
         return QFileInfo(file).isFile();
     };
-    const TSongSource source{
-        [&settings] { return settings.value(QStringLiteral("Song/Count"), 0).toInt(); },
-        [&settings](int index) {
-            return settings.value(QStringLiteral("Song/") + SongKey(index)).toString();
-        },
-        fileExists,
-    };
+    const TSongSource source = SettingsSongs(settings, fileExists);
     const TSongChoice choice =
         ChooseSong(source, OptionsRecord[TOptions::RandomMusic] == 1, LastSongIndex);
     if (choice.Path.isEmpty()) return;

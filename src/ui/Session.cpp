@@ -74,6 +74,16 @@ TIniText::TIniText(const QString& path) : path_(path) {
     // Read with a limit: a device file or one growing meanwhile reports a small size.
     const QByteArray bytes = file.read(kLargestFile + 1);
     if (bytes.size() > kLargestFile || file.error() != QFileDevice::NoError) return;
+    SetBytes(bytes);
+}
+
+TIniText::TIniText(const QString& path, const QByteArray& bytes) : path_(path) {
+    writable_ = false;
+    if (bytes.size() > kLargestFile) return;
+    SetBytes(bytes);
+}
+
+void TIniText::SetBytes(const QByteArray& bytes) {
     for (qsizetype start = 0; start < bytes.size();) {
         const qsizetype newline = bytes.indexOf('\n', start);
         const qsizetype end = newline < 0 ? bytes.size() : newline + 1;
@@ -168,8 +178,14 @@ bool TIniText::Save() const {
 }
 
 void ReadPlayers(const QString& settingsPath, TPlayerNames& names) {
-    for (const QString& line : TIniText(settingsPath).SectionLines(kPlayers)) {
-        QString name = line.mid(line.lastIndexOf(u'=') + 1);
+    ReadPlayers(TIniText(settingsPath), names);
+}
+
+void ReadPlayers(const TIniText& settings, TPlayerNames& names) {
+    for (const QString& line : settings.SectionLines(kPlayers)) {
+        // A carriage return inside a line cannot be written back as it is (see
+        // PlayersSection): the name is kept as it will be saved.
+        QString name = line.mid(line.lastIndexOf(u'=') + 1).replace(u'\r', u' ');
         if (name.size() > kLongestName)
             // Never half a character: a pair cut in two is not text.
             name.truncate(name.at(kLongestName - 1).isHighSurrogate() ? kLongestName - 1
@@ -179,8 +195,7 @@ void ReadPlayers(const QString& settingsPath, TPlayerNames& names) {
     names.AddDefaults();
 }
 
-void WritePlayers(const QString& settingsPath, const TPlayerNames& names) {
-    TIniText ini(settingsPath);
+QStringList PlayersSection(const TPlayerNames& names) {
     QStringList lines;
     int index = 0;
     for (QString name : names.Names()) {
@@ -188,12 +203,20 @@ void WritePlayers(const QString& settingsPath, const TPlayerNames& names) {
         name.replace(u'\r', u' ').replace(u'\n', u' ');
         lines << QStringLiteral("Nr_") + Hex(static_cast<uint32_t>(index++), 4) + u'=' + name;
     }
-    ini.ReplaceSection(kPlayers, lines);
+    return lines;
+}
+
+void WritePlayers(const QString& settingsPath, const TPlayerNames& names) {
+    TIniText ini(settingsPath);
+    ini.ReplaceSection(kPlayers, PlayersSection(names));
     ini.Save();
 }
 
 QStringList ReadRecentAddresses(const QString& settingsPath) {
-    const TIniText ini(settingsPath);
+    return ReadRecentAddresses(TIniText(settingsPath));
+}
+
+QStringList ReadRecentAddresses(const TIniText& ini) {
     QStringList addresses;
     for (int k = 1; k <= 5; ++k) {
         const QString address =
@@ -279,10 +302,15 @@ TTablier TakeStoredVariant(TUserStore& store) {
 }
 
 int TakeStoredTheme(TUserStore& store) {
-    bool ok = false;
-    const int theme = store.Read(QStringLiteral("Theme"), QStringLiteral("6")).trimmed().toInt(&ok);
+    const int theme = ParseTheme(store.Read(QStringLiteral("Theme"), QStringLiteral("6")));
     store.Write(QStringLiteral("Theme"), QStringLiteral("1"));
     store.Sync();
+    return theme;
+}
+
+int ParseTheme(const QString& text) {
+    bool ok = false;
+    const int theme = text.trimmed().toInt(&ok);
     return ok && theme >= 1 && theme <= 255 ? theme : 1;
 }
 

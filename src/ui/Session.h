@@ -29,6 +29,8 @@ public:
 
     // A missing or unreadable file is empty.
     explicit TIniText(const QString& path);
+    // The text of a file already read, to be saved at `path`.
+    TIniText(const QString& path, const QByteArray& bytes);
 
     // The "key=value" lines of a section (every section of that name), in file order, line
     // ends and ";" comments left out.
@@ -44,6 +46,8 @@ public:
     bool Save() const;
 
 private:
+    void SetBytes(const QByteArray& bytes);
+
     QString path_;
     bool writable_ = true;
     std::vector<QByteArray> lines_; // each with its line end, the last one maybe without
@@ -52,11 +56,15 @@ private:
 // Every name of "Players" (the text after the last "=", at most 50 characters), then the
 // default names.
 void ReadPlayers(const QString& settingsPath, TPlayerNames& names);
+void ReadPlayers(const TIniText& settings, TPlayerNames& names);
 // "Players" rewritten in list order as Nr_0000, Nr_0001, ...; other sections untouched.
 void WritePlayers(const QString& settingsPath, const TPlayerNames& names);
+// The lines WritePlayers writes.
+QStringList PlayersSection(const TPlayerNames& names);
 // The servers last called (IP_01..IP_05 of "Connexion"), most recent first; blank values
 // are skipped.
 QStringList ReadRecentAddresses(const QString& settingsPath);
+QStringList ReadRecentAddresses(const TIniText& settings);
 
 // The per-user store: sections of string values. Errors read as the fallback and writes
 // that fail are dropped: settings never stop the program.
@@ -104,6 +112,8 @@ TTablier TakeStoredVariant(TUserStore& store);
 // The last theme (6 when none, 1 when unreadable or out of 1..255), "1" written back at
 // once for the same reason.
 int TakeStoredTheme(TUserStore& store);
+// The stored theme's text as a theme id: a decimal 1..255, else 1.
+int ParseTheme(const QString& text);
 // A clean exit: the board, the theme (unless negative), the first human player's name
 // (unless empty) and the options, then everything flushed.
 void WriteSession(TUserStore& store, const TTablier& board, int themeId, const QString& joueur,

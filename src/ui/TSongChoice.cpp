@@ -2,10 +2,23 @@
 
 #include "engine/Random.h"
 
+#include <QSettings>
+
 namespace vantorel {
 
 QString SongKey(int index) {
     return QStringLiteral("Nr_") + QString::number(index, 16).toUpper().rightJustified(4, '0');
+}
+
+TSongSource SettingsSongs(const QSettings& settings,
+                          std::function<bool(const QString& path)> exists) {
+    return {
+        [&settings] { return settings.value(QStringLiteral("Song/Count"), 0).toInt(); },
+        [&settings](int index) {
+            return settings.value(QStringLiteral("Song/") + SongKey(index)).toString();
+        },
+        std::move(exists),
+    };
 }
 
 TSongChoice ChooseSong(const TSongSource& source, bool randomOrder, int& lastSongIndex) {

@@ -6,6 +6,8 @@
 
 #include <functional>
 
+class QSettings;
+
 namespace vantorel {
 
 struct TSongSource {
@@ -23,6 +25,11 @@ inline constexpr int kSongAttempts = 10;
 
 // The key of song `index`: "Nr_" and four upper-case hex digits.
 QString SongKey(int index);
+
+// The "Song" section of an open settings file ("Count", then each song's path), with
+// `exists` to say whether a song's file is there. The settings must outlive the source.
+TSongSource SettingsSongs(const QSettings& settings,
+                          std::function<bool(const QString& path)> exists);
 
 // Looks at up to ten songs and takes the first that exists. In order, a missing song sends
 // the choice back to the first one; at random, the song that played last is not taken again

@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
+#include <sys/resource.h>
 
 namespace vantorel::editor {
 namespace {
@@ -108,21 +111,29 @@ TEST_F(ModelFileTest, AFailedSaveKeepsThePreviousFileAndTheFlags) {
     Draw(d);
     const fs::path file = folder / "c.Mdl";
     std::ofstream(file) << "previous";
-    // The temporary file beside it cannot be made: a folder holds its name.
-    fs::path blocked = file;
-    blocked += ".~tmp";
-    fs::create_directories(blocked / "x");
     TFileProblem problem;
-    EXPECT_EQ(WriteModelFile(d, file.string(), true, nullptr, problem), TSaveResult::Failed);
+    {
+        // The write breaks off after a few bytes, as on a full disk (signal ignored, as the
+        // tool and the window do).
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit small = saved;
+        small.rlim_cur = 8;
+        const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &small);
+        EXPECT_EQ(WriteModelFile(d, file.string(), true, nullptr, problem), TSaveResult::Failed);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previous);
+    }
     EXPECT_EQ(problem.Code, 1);
+    EXPECT_NE(problem.Detail.find("c.Mdl : "), std::string::npos) << problem.Detail;
     EXPECT_EQ(Bytes(file), "previous");
     EXPECT_TRUE(d.Modified);
     EXPECT_EQ(d.StorageState, TStorage::New);
     EXPECT_EQ(d.FileName, kUntitled);
-    // And nothing is left over once a save goes through.
-    fs::remove_all(blocked);
+    // And nothing is left over, after the failure or once a save goes through.
     EXPECT_EQ(WriteModelFile(d, file.string(), true, nullptr, problem), TSaveResult::Saved);
-    EXPECT_FALSE(fs::exists(blocked));
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }
 
 // A file cut anywhere, or one that is no model at all, leaves the open board untouched.

@@ -295,6 +295,7 @@ struct RecordShape {
     int32_t points = 3, links = 2, mills = 1; // declared in fields 8..10
     int pointEntries = 3, linkEntries = 2, millEntries = 1;
     int descriptionLines = 2;
+    size_t lineLength = 1;
     size_t nameLength = 5;
     bool integerCoordinates = false;
 };
@@ -339,7 +340,7 @@ std::string ShapedRecord(const RecordShape& s) {
             w.WriteInteger(v);
         w.WriteListBegin();
         for (int i = 0; i < s.descriptionLines; ++i)
-            w.WriteString("l");
+            w.WriteString(std::string(s.lineLength, 'l'));
         w.WriteListEnd();
     }
     return out.str();
@@ -383,6 +384,13 @@ TEST(ModelRecord, ReaderLimitsAndListLengths) {
         {"a mill too few", shape([](RecordShape& s) { s.millEntries = 0; }), false},
         {"10000 lines", shape([](RecordShape& s) { s.descriptionLines = 10000; }), true},
         {"10001 lines", shape([](RecordShape& s) { s.descriptionLines = 10001; }), false},
+        // Two lines, each with its CR LF, fill the description's 64 KiB exactly.
+        {"64 KiB of description", shape([](RecordShape& s) { s.lineLength = 32 * 1024 - 2; }),
+         true},
+        {"64 KiB + 2 of description", shape([](RecordShape& s) { s.lineLength = 32 * 1024 - 1; }),
+         false},
+        {"10000 lines past 64 KiB",
+         shape([](RecordShape& s) { s.descriptionLines = 10000, s.lineLength = 5; }), false},
         {"64 KiB name", shape([](RecordShape& s) { s.nameLength = 64 * 1024; }), true},
         {"64 KiB + 1 name", shape([](RecordShape& s) { s.nameLength = 64 * 1024 + 1; }), false},
     };

@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
+#include <csignal>
+#include <cstring>
 #include <fstream>
 #include <sstream>
+#include <sys/resource.h>
 
 using namespace vantorel;
 namespace fs = std::filesystem;
@@ -61,6 +65,35 @@ std::vector<int32_t> Kinds(const std::vector<Tmodele>& variants) {
         kinds.push_back(v.Kind);
     return kinds;
 }
+
+// True while no temporary file of a write is left beside the library.
+bool NoTemporaryLeft(const fs::path& library) {
+    const std::string prefix = library.filename().string() + ".tmp";
+    for (const auto& entry : fs::directory_iterator(library.parent_path()))
+        if (entry.path().filename().string().rfind(prefix, 0) == 0) return false;
+    return true;
+}
+
+// Lowers the largest file this process may write for the object's lifetime: a write past it
+// fails with EFBIG (the signal is ignored meanwhile), as under `ulimit -f`.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lower = saved_;
+        lower.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &lower);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previous_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*previous_)(int) = nullptr;
+};
 
 bool IsOpenFailure(const std::string& text) {
     return text.rfind("Impossible d'ouvrir le fichier. ", 0) == 0;
@@ -214,7 +247,7 @@ TEST_F(FileModele, DeleteThenAppendLeavesOneRecordAtTheEnd) {
     const auto all = file.ReadAll();
     ASSERT_EQ(Kinds(all), (std::vector<int32_t>{51, 53, 52}));
     EXPECT_EQ(all[2].Name, "Variante 52 revue");
-    EXPECT_FALSE(fs::exists(file.TemporaryPath()));
+    EXPECT_TRUE(NoTemporaryLeft(library));
 }
 
 // Guards Delete's matching: every copy of the identity goes, near-identities stay in order.
@@ -271,7 +304,7 @@ TEST_F(FileModele, DamagedLibraryIsNeverRewritten) {
         EXPECT_EQ(error, file.Damage()) << "the message is the reader's own";
         EXPECT_EQ(ReadBytes(library), c.bytes);
         EXPECT_FALSE(fs::exists(folder / "Van001.tev")) << "a backup pushes an old one out";
-        EXPECT_FALSE(fs::exists(file.TemporaryPath()));
+        EXPECT_TRUE(NoTemporaryLeft(library));
         EXPECT_TRUE(settings.writes.empty());
     }
     // A sound library still takes both, with its backup.
@@ -341,11 +374,12 @@ TEST_F(FileModele, FailedBackupLeavesTheLibraryUntouched) {
     TFileModele file = Open(bytes);
     file.SetCopyHook([](const fs::path&, const fs::path& to) {
         WriteBytes(to, "half"); // a copy that broke off
-        return false;
+        return to.string() + " : " + std::strerror(ENOSPC);
     });
     const std::string error = file.Delete(81, 12, 5, 2004);
     EXPECT_TRUE(IsOpenFailure(error)) << error;
-    EXPECT_NE(error.find("Van001.tev"), std::string::npos) << "the message must name the backup";
+    EXPECT_NE(error.find("Van001.tev : " + std::string(std::strerror(ENOSPC))), std::string::npos)
+        << "the message must name the backup and the reason";
     EXPECT_EQ(ReadBytes(library), bytes);
     EXPECT_FALSE(fs::exists(folder / "Van001.tev")) << "a broken copy must not pass for a backup";
     EXPECT_TRUE(settings.writes.empty());
@@ -367,15 +401,33 @@ TEST_F(FileModele, ReadOnlyFolderLeavesTheLibraryUntouched) {
     EXPECT_EQ(ReadBytes(library), bytes);
 }
 
-// Guards the temporary file: when the new library cannot be written the old one stays whole.
-TEST_F(FileModele, UnwritableNewLibraryLeavesTheOldOne) {
-    const std::string bytes = Records({91, 92});
-    TFileModele file = Open(bytes);
-    fs::create_directory(file.TemporaryPath()); // a folder cannot be opened as a file
-    WriteBytes(file.TemporaryPath() / "keep", "x");
-    const std::string error = file.Delete(91, 12, 5, 2004);
-    EXPECT_TRUE(IsOpenFailure(error)) << error;
-    EXPECT_EQ(ReadBytes(library), bytes);
+// Guards the atomic rewrite: a write cut short by the file size limit (a full disk behaves
+// alike) leaves the old library byte for byte, reports the library with the system's
+// reason, and leaves no temporary file behind.
+TEST_F(FileModele, WriteCutShortLeavesTheOldLibrary) {
+    const std::string bytes = Records({91, 92, 93, 94});
+    for (const char action : {'R', 'A'}) {
+        SCOPED_TRACE(action);
+        WriteBytes(library, bytes);
+        TFileModele file(settings, folder);
+        // The backup as a second name of the library: made without a write, so that the limit
+        // stops the library's own rewrite.
+        file.SetCopyHook([](const fs::path& from, const fs::path& to) {
+            fs::create_hard_link(from, to);
+            return std::string();
+        });
+        std::string error;
+        {
+            const FileSizeLimit limit(100);
+            error = action == 'R' ? file.Delete(91, 12, 5, 2004) : file.Append(Variant(95));
+        }
+        EXPECT_TRUE(IsOpenFailure(error)) << error;
+        EXPECT_NE(error.find(library.string() + " : " + std::strerror(EFBIG)), std::string::npos)
+            << error;
+        EXPECT_EQ(ReadBytes(library), bytes);
+        EXPECT_TRUE(NoTemporaryLeft(library));
+        fs::remove(folder / "Van001.tev");
+    }
 }
 
 // Guards removal from nothing: no library, no backup made, no file created, a message.

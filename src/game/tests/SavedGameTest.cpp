@@ -3,6 +3,11 @@
 #include "engine/TValueStream.h"
 
 #include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdint>
+#include <cstdio>
+#include <functional>
 #include <sstream>
 
 using namespace vantorel;
@@ -147,4 +152,188 @@ TEST(SavedGame, StartingPositionHoldsOneEntry) {
     std::istringstream in(Saved(*source.game), std::ios::binary);
     target.game->LoadGame(in);
     EXPECT_EQ(target.game->RecordedEntries(), 1);
+}
+
+namespace {
+
+// Both sides played by the computer at the first level, as the controller plays them: by
+// clicks, dice included, for at most `turns` turns.
+void PlayComputers(TPlateau& game, int turns) {
+    game.Players[0].Kind = game.Players[1].Kind = TPlayerRec::Computer;
+    game.GameType = kComputerVsComputer;
+    game.GameStatus = kComputerToAct;
+    for (int turn = 0; turn < turns && game.GameStatus == kComputerToAct; ++turn) {
+        const int side = game.SideToMove;
+        if (game.ClickState == kClickRollDice) {
+            game.RollDice();
+            game.Click(-1);
+        } else if (game.ClickState == kClickStopDice || game.ClickState == kClickComputerDice) {
+            game.Click(-1);
+        } else if (game.ClickState == kClickDiceRemoval) {
+            game.Click(game.Engine->BestCapture(1 - side));
+        } else {
+            TMove move = NoMove;
+            game.Engine->ComputerMove(side, 0, move, 7u + static_cast<uint32_t>(turn));
+            if (move.To < 0 && move.Capture < 0) return;
+            for (int8_t point : {move.From, move.To, move.Capture})
+                if (point >= 0) game.Click(point);
+        }
+    }
+}
+
+// A game to open files into: it never thinks, so it goes without a search table.
+std::unique_ptr<TPlateau> Reader(vantorel::testing::FakeOwner& owner) {
+    return std::make_unique<TPlateau>(
+        0, true, &owner, [] { return 1000u; }, [] {}, TSearchTable::None);
+}
+
+bool Opens(const std::string& bytes) {
+    vantorel::testing::FakeOwner owner;
+    const auto target = Reader(owner);
+    std::istringstream in(bytes, std::ios::binary);
+    try {
+        target->LoadGame(in);
+        return true;
+    } catch (const StreamError&) {
+        return false;
+    }
+}
+
+// The recorded entries of a game, as far as the rules are concerned.
+std::string HistoryOf(const TPlateau& game) {
+    std::string text;
+    for (int k = 0; k < game.RecordedEntries(); ++k) {
+        const THistoryEntry& e = game.History[static_cast<size_t>(k)];
+        text += e.Position + ' ' + std::to_string(e.Side) + ' ' + std::to_string(e.ReserveWhite) +
+                ' ' + std::to_string(e.ReserveBlack) + ' ' + TPlateau::MoveText(e.Move) + '\n';
+    }
+    return text;
+}
+
+} // namespace
+
+// Guards the cross-check against refusing the program's own files: games played to their
+// end, with captures, jumps and the dice's removals, all open again.
+TEST(SavedGame, GamesTheProgramPlayedAlwaysOpen) {
+    for (const int dice : {0, 1})
+        for (const int kind : {0, 1}) {
+            SCOPED_TRACE("kind " + std::to_string(kind) + ", dice " + std::to_string(dice));
+            TestGame source(kind);
+            source.game->Model.DiceRule = dice;
+            source.game->NewGame();
+            PlayComputers(*source.game, 400);
+            ASSERT_GT(source.game->MoveCount, 20);
+            EXPECT_TRUE(Opens(Saved(*source.game)));
+            // And from any entry reached by going back.
+            source.game->GoToEntry(source.game->MoveCount / 2);
+            EXPECT_TRUE(Opens(Saved(*source.game)));
+        }
+}
+
+// Guards the cross-check: an entry altered in any way the rules see is refused; the file is
+// otherwise sound, so only the check on the history can find it.
+TEST(SavedGame, AHistoryThatDoesNotHoldTogetherIsRefused) {
+    TestGame played(1);
+    // Placements, then white closes the mill 0-1-2 and takes black's piece on 9.
+    ASSERT_TRUE(played.Play({0, 9, 1, 10, 2, 9, 3}).empty());
+    ASSERT_EQ(played.game->History[5].Move, (TMove{-1, 2, 9}));
+    const std::string good = Saved(*played.game);
+    ASSERT_TRUE(Opens(good));
+    struct Case {
+        const char* fault;
+        std::function<void(THistoryEntry&)> alter;
+        int entry;
+    } cases[] = {
+        {"a capture moved to another black piece", [](THistoryEntry& e) { e.Move.Capture = 10; },
+         5},
+        {"a capture dropped", [](THistoryEntry& e) { e.Move.Capture = kNoCapture; }, 5},
+        {"a capture taken from the reserve", [](THistoryEntry& e) { e.Move.Capture = -1; }, 5},
+        {"a placement moved", [](THistoryEntry& e) { e.Move.To = 4; }, 3},
+        {"a piece appearing", [](THistoryEntry& e) { e.Position[20] = 'N'; }, 2},
+        {"a reserve miscounted", [](THistoryEntry& e) { --e.ReserveBlack; }, 4},
+        {"the mover changed", [](THistoryEntry& e) { e.Side = static_cast<int8_t>(1 - e.Side); },
+         1},
+        {"the start changed",
+         [](THistoryEntry& e) {
+             e.Position[23] = 'B';
+             e.ReserveWhite = 8;
+         },
+         0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fault);
+        const THistoryEntry kept = played.game->History[static_cast<size_t>(c.entry)];
+        c.alter(played.game->History[static_cast<size_t>(c.entry)]);
+        EXPECT_FALSE(Opens(Saved(*played.game)));
+        played.game->History[static_cast<size_t>(c.entry)] = kept;
+    }
+    EXPECT_TRUE(Opens(Saved(*played.game)));
+}
+
+// Guards against a damaged file opening as another game: of every single-bit flip of a saved
+// game, those accepted change nothing the rules see (they fall in the date, the title, the
+// times and such), and most are refused.
+TEST(SavedGame, SingleBitFlipsNeverChangeTheGame) {
+    TestGame played(1);
+    ASSERT_TRUE(played.Play({0, 9, 1, 10, 2, 9, 3, 11, 4, 12}).empty());
+    const std::string good = Saved(*played.game);
+    const std::string history = HistoryOf(*played.game);
+    // From the history's list start (list, index 0, a 24-character position) to the end.
+    const size_t list = good.find(std::string("\x01\x02\x00\x06\x18", 5));
+    ASSERT_NE(list, std::string::npos);
+    vantorel::testing::FakeOwner owner;
+    int accepted = 0, flips = 0;
+    for (size_t at = list; at < good.size(); ++at)
+        for (int bit = 0; bit < 8; ++bit) {
+            std::string bytes = good;
+            bytes[at] = static_cast<char>(bytes[at] ^ (1 << bit));
+            const auto target = Reader(owner);
+            std::istringstream in(bytes, std::ios::binary);
+            ++flips;
+            try {
+                target->LoadGame(in);
+            } catch (const StreamError&) {
+                continue;
+            }
+            ++accepted;
+            EXPECT_EQ(HistoryOf(*target), history) << "byte " << at << ", bit " << bit;
+        }
+    EXPECT_LT(accepted * 2, flips) << accepted << " of " << flips << " flips accepted";
+    std::printf("%d of %d flips accepted\n", accepted, flips);
+}
+
+// Guards the replay bounds: a position outside the history overflowed ReplaySeek. In replay
+// it must name an entry; outside replay it is a leftover and starts afresh.
+TEST(SavedGame, ReplayPositionStaysInsideTheHistory) {
+    TestGame source(1);
+    ASSERT_TRUE(source.Play({0, 9, 1, 10}).empty());
+    const int last = source.game->RecordedEntries() - 1;
+    struct Case {
+        bool replay;
+        int32_t position;
+        bool opens;
+        int32_t opened;
+    } cases[] = {
+        {true, 0, true, 0},          {true, last, true, last},    {true, last + 1, false, 0},
+        {true, -1, false, 0},        {true, INT32_MIN, false, 0}, {true, INT32_MAX, false, 0},
+        {false, INT32_MIN, true, 0}, {false, 2, true, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.replay) + " " + std::to_string(c.position));
+        source.game->ReplayMode = c.replay;
+        source.game->ReplayPosition = c.position;
+        TestGame target(0);
+        std::istringstream in(Saved(*source.game), std::ios::binary);
+        if (!c.opens) {
+            EXPECT_THROW(target.game->LoadGame(in), StreamError);
+            continue;
+        }
+        ASSERT_NO_THROW(target.game->LoadGame(in));
+        EXPECT_EQ(target.game->ReplayPosition, c.opened);
+        for (const int t : {INT32_MIN, -1, 0, last, last + 1, INT32_MAX}) {
+            target.game->ReplaySeek(t);
+            EXPECT_GE(target.game->ReplayPosition, 0);
+            EXPECT_LE(target.game->ReplayPosition, last);
+        }
+    }
 }

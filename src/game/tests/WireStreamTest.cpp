@@ -83,6 +83,25 @@ TEST(WireStream, EveryCutGivesTheSameMessagesOnce) {
     EXPECT_EQ(Reassemble(bytes), messages);
 }
 
+// Guards the mended reassembly (found by fuzz_wire_stream): a DICE or NULR message whose
+// fields ran on through the next prefix came out whole when it arrived in one read, and cut
+// at the prefix when the prefix arrived first. The prefix now always ends the message.
+TEST(WireStream, AFormNeverRunsThroughAPrefix) {
+    const std::string prefix = kWirePrefix;
+    const struct {
+        std::string stream;
+        std::vector<std::string> messages;
+    } cases[] = {
+        {prefix + "DICE x;" + prefix + "CHAT a;b;c;d;",
+         {prefix + "DICE x;", prefix + "CHAT a;b;c;d;"}},
+        {prefix + "NULR 12" + prefix + "NULL ;", {prefix + "NULR 12", prefix + "NULL "}},
+    };
+    for (const auto& c : cases)
+        for (size_t cut = 0; cut <= c.stream.size(); ++cut)
+            EXPECT_EQ(Reassemble({c.stream.substr(0, cut), c.stream.substr(cut)}), c.messages)
+                << c.stream << " cut at " << cut;
+}
+
 // A message that is whole by its own form is handed out at once, without waiting for the
 // next one: the last message of a burst must not hang until the peer speaks again.
 TEST(WireStream, CompleteMessagesNeedNoSuccessor) {

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QKeyEvent>
@@ -21,8 +22,10 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <fstream>
 #include <functional>
+#include <sys/resource.h>
 
 using namespace vantorel;
 using vantorel::testing::Board;
@@ -174,6 +177,44 @@ TEST(Commands, KeyboardPlaysAWholeMove) {
     f.window->FormKeyDown(Qt::Key_Enter);
     EXPECT_EQ(f.Game().MoveCount, 2);
     EXPECT_TRUE(f.messages.empty());
+}
+
+// Guards the window's save against a write cut short (a full disk, `ulimit -f`): the file
+// saved before stays byte for byte, no temporary is left beside it, and the failure is told.
+TEST(Commands, ASaveCutShortKeepsThePreviousFile) {
+    WindowFixture f;
+    f.EndIntro();
+    f.window->SetUpLocalGame(kHumanVsHuman, kWhite);
+    PlayClicks(f, {4, 7});
+    // A folder of its own, so that only the save's files are in it.
+    const QDir saves(f.folder.filePath(QStringLiteral("parties")));
+    ASSERT_TRUE(saves.mkpath(QStringLiteral(".")));
+    const QString path = saves.filePath(QStringLiteral("partie.Vtl"));
+    f.fileToChoose = path;
+    f.window->FileSaveAs1->trigger();
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray before = saved.readAll();
+    saved.close();
+    PlayClicks(f, {10, 11, 12, 13});
+    {
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit kept = limit;
+        limit.rlim_cur = static_cast<rlim_t>(before.size() / 2);
+        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &limit);
+        f.window->FileSave1->trigger();
+        setrlimit(RLIMIT_FSIZE, &kept);
+        std::signal(SIGXFSZ, handler);
+    }
+    ASSERT_EQ(f.messages.size(), 1u);
+    EXPECT_TRUE(f.messages[0].startsWith(QStringLiteral("Enregistrement impossible !")))
+        << f.messages[0].toStdString();
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), before);
+    EXPECT_EQ(saves.entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("partie.Vtl")});
 }
 
 // Guards opening from the menu: a damaged file leaves the game exactly as it was and says
