@@ -1,6 +1,7 @@
 // The themes' cost under the renderer at hand, at 1280 x 800: time to build a theme, frames a
 // second and the worst frame while a piece moves and while dice roll, and the resident memory
-// before and after rebuilding the theme five times. One row a theme:
+// before and after rebuilding the theme five times, and the processor used by a window left
+// alone. One row a theme:
 //   vantorel_theme_bench [--samples N] [theme id ...]      (all the themes by default)
 // Run it under Xvfb with LIBGL_ALWAYS_SOFTWARE=1 for the software renderer's figures.
 #include "engine/Random.h"
@@ -13,13 +14,16 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QSurfaceFormat>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <memory>
 #include <string>
+#include <sys/resource.h>
 #include <unistd.h>
 #include <vector>
 
@@ -81,6 +85,32 @@ void Settle(scene::TSceneViewer& viewer) {
     Run(viewer, nothing, 30);
 }
 
+// The share of one core the process uses while the window is left alone for `ms`, the
+// cadencer running as in the program.
+double IdleCpuPercent(scene::TSceneViewer& viewer, int ms) {
+    viewer.SetCadencerEnabled(true);
+    // The cadencer first draws what changed, then rests: measure once it had the chance.
+    auto wait = [](int milliseconds) {
+        QEventLoop loop;
+        QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+        loop.exec();
+    };
+    wait(1000);
+    rusage start{};
+    getrusage(RUSAGE_SELF, &start);
+    QElapsedTimer wall;
+    wall.start();
+    wait(ms);
+    rusage end{};
+    getrusage(RUSAGE_SELF, &end);
+    viewer.SetCadencerEnabled(false);
+    auto seconds = [](const rusage& r) {
+        return r.ru_utime.tv_sec + r.ru_stime.tv_sec +
+               (r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e6;
+    };
+    return 100.0 * (seconds(end) - seconds(start)) / (wall.nsecsElapsed() / 1e9);
+}
+
 struct Board {
     THeadlessOwner owner;
     uint32_t now = 1000;
@@ -126,8 +156,8 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
     BenchHost host;
 
-    std::printf("%-6s %9s %9s %10s %9s %10s %9s %9s\n", "theme", "build ms", "move fps",
-                "move worst", "dice fps", "dice worst", "RSS MB", "RSS +5");
+    std::printf("%-6s %9s %9s %10s %9s %10s %9s %9s %9s\n", "theme", "build ms", "move fps",
+                "move worst", "dice fps", "dice worst", "RSS MB", "RSS +5", "idle CPU");
     for (int theme : themes) {
         Board board(false);
         QElapsedTimer clock;
@@ -177,9 +207,10 @@ int main(int argc, char** argv) {
             Settle(viewer);
         }
         const double after = ResidentMegabytes();
+        const double idle = IdleCpuPercent(viewer, 3000);
         built.View.reset();
-        std::printf("%-6d %9.1f %9.1f %10.1f %9.1f %10.1f %9.1f %+9.1f\n", theme, buildMs, move.fps,
-                    move.worstMs, dice.fps, dice.worstMs, before, after - before);
+        std::printf("%-6d %9.1f %9.1f %10.1f %9.1f %10.1f %9.1f %+9.1f %8.1f%%\n", theme, buildMs,
+                    move.fps, move.worstMs, dice.fps, dice.worstMs, before, after - before, idle);
         std::fflush(stdout);
     }
     return 0;

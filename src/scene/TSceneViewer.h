@@ -63,7 +63,7 @@ public:
     static constexpr int kLongestStepMs = 250;
     // Burning fires alone redraw at this pace: flames flicker without the cost of a
     // full-speed animation.
-    static constexpr int kFireFrameMs = 50;
+    static constexpr int kFireFrameMs = 100;
 
     // The scene cadencer: progress steps, and frames when something changed, while enabled.
     void SetCadencerEnabled(bool on);

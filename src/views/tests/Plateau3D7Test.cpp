@@ -213,3 +213,20 @@ TEST(Plateau3D7, NamedMaterialsFollowTheOptionAndTheCandlesBurn) {
         EXPECT_TRUE(f.viewer->Buffer().BlendedLast);
     }
 }
+
+// Guards the labels: built on first use above the gems, turned back against the cake's
+// turn so they face the camera.
+TEST(Plateau3D7, LabelsTurnBackAgainstTheCake) {
+    ViewFixture f(MakerOf<TPlateau3D_7>());
+    f.view->ShowNumbers(true);
+    f.view->RotationAngle = 30;
+    f.RunFrames(1);
+    int labels = 0;
+    f.scene.ForEach([&](scene::TSceneObject& o) {
+        if (o.Kind() != scene::TObjectKind::SpaceText) return;
+        ++labels;
+        EXPECT_DOUBLE_EQ(o.TurnAngle(), 330);
+        EXPECT_DOUBLE_EQ(o.Position().y(), 1.0);
+    });
+    EXPECT_EQ(labels, 24);
+}

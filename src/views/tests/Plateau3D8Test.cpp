@@ -198,3 +198,19 @@ TEST(Plateau3D8, CoinsAlwaysShowTheirFacesTheRestFollowsTheOption) {
             EXPECT_NE(f.Object(stand), nullptr) << stand;
     }
 }
+
+// Guards the labels: lying on the board, they roll back against its roll to stay readable.
+TEST(Plateau3D8, LabelsRollBackAgainstTheBoard) {
+    ViewFixture f(MakerOf<TPlateau3D_8>());
+    f.view->ShowNumbers(true);
+    f.view->RotationAngle = 300;
+    f.RunFrames(1);
+    int labels = 0;
+    f.scene.ForEach([&](scene::TSceneObject& o) {
+        if (o.Kind() != scene::TObjectKind::SpaceText) return;
+        ++labels;
+        EXPECT_DOUBLE_EQ(o.RollAngle(), 60);
+        EXPECT_DOUBLE_EQ(o.Position().z(), 0.3);
+    });
+    EXPECT_EQ(labels, 24);
+}
