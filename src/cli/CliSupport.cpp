@@ -103,14 +103,14 @@ void LoadSavedGame(const std::string& path, TPlateau& game) {
     }
 }
 
-Tmodele LoadVariant(const std::string& spec) {
-    if (spec == "0" || spec == "1") return Tmodele(spec == "0" ? 0 : 1);
-    std::ifstream file = OpenInput(spec);
+Tmodele LoadVariant(const std::string& variant) {
+    if (variant == "0" || variant == "1") return Tmodele(variant == "0" ? 0 : 1);
+    std::ifstream file = OpenInput(variant);
     Tmodele model;
     try {
-        if (!model.LoadFromStream(file)) throw UsageError(spec + ": checksum mismatch");
+        if (!model.LoadFromStream(file)) throw UsageError(variant + ": checksum mismatch");
     } catch (const StreamError& e) {
-        throw UsageError(spec + ": " + e.what());
+        throw UsageError(variant + ": " + e.what());
     }
     return model;
 }

@@ -44,7 +44,7 @@ private:
 std::ifstream OpenInput(const std::string& path);
 
 // "0", "1" or the path of a model file.
-Tmodele LoadVariant(const std::string& spec);
+Tmodele LoadVariant(const std::string& variant);
 
 // A saved game read into a headless game; a damaged file gives the catalogue's message
 // with the path and what was wrong.
