@@ -275,16 +275,32 @@ void TAnim::MouseDown(scene::TMouseButton, TShiftState, int x, int y) {
     PickedObject = Viewer.PickNearest(x, y);
     const int point = PickedObject ? PointOfName(PickedObject->Name()) : -1;
     if (Game.GameStatus != kWaiting && Game.GameStatus != kHumanToAct) return;
+    if (Game.ClickState == kClickStopDice)
+        ClickGame(0, kNoColour, -1);
+    else if (point >= 0)
+        ClickGame(point, kNoColour, -1);
+}
+
+void TAnim::ClickGame(int point, int colour, int index) {
     try {
-        if (Game.ClickState == kClickStopDice)
-            Game.Click(0, kNoColour, -1);
-        else if (point >= 0)
-            Game.Click(point, kNoColour, -1);
+        Game.Click(point, colour, index);
     } catch (const Ecoup_imposible&) {
         Host.Beep();
     } catch (const std::exception& error) {
         Host.ReportClickError(error.what());
     }
+}
+
+bool TAnim::DieCameToRest(int die) {
+    TDieRec& record = Game.Dice[static_cast<size_t>(die)];
+    // A roll already stopped (Refresh, a new game) keeps its rolling byte.
+    if (record.Rolling == 1) record.Rolling = 2;
+    for (int k = 1; k <= 3; ++k)
+        if (Game.Dice[static_cast<size_t>(k)].Rolling == 1) return false;
+    if (!DiceShown) return false;
+    Animating = false;
+    DiceShown = false;
+    return true;
 }
 
 void TAnim::MouseUp(scene::TMouseButton, TShiftState, int x, int y) {
@@ -296,15 +312,7 @@ void TAnim::MouseUp(scene::TMouseButton, TShiftState, int x, int y) {
             if (StartsWith(object->Name(), "L_") && ParseNumberAfterPrefix(object->Name(), m))
                 point = m;
         }
-        if (point >= 0) {
-            try {
-                Game.Click(point, colour, index);
-            } catch (const Ecoup_imposible&) {
-                Host.Beep();
-            } catch (const std::exception& error) {
-                Host.ReportClickError(error.what());
-            }
-        }
+        if (point >= 0) ClickGame(point, colour, index);
     }
     PickedObject = nullptr;
 }

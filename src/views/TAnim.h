@@ -103,6 +103,11 @@ protected:
     void SetCursor(Qt::CursorShape shape);
     void PlacePiece(int colour, int index, const RestingPlace& place);
     bool UsesDice() const { return Game.Model.DiceRule > 0; }
+    // A thrown die has come to rest: true when it was the last of a throw still shown,
+    // which then no longer keeps the view busy.
+    bool DieCameToRest(int die);
+    // A click the view itself gives the game: a refused one beeps, a fault is reported.
+    void ClickGame(int point, int colour, int index);
     scene::TSceneObject* PieceObject(int colour, int index) const;
     uint32_t Now() const { return Game.Now(); }
     const TOptions& Options() const { return Host.Options(); }

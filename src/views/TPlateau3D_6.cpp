@@ -318,17 +318,8 @@ void TPlateau3D_6::StartDiceRoll() {
 }
 
 void TPlateau3D_6::DieStopped(int die) {
-    TDieRec& record = Game.Dice[static_cast<size_t>(die)];
-    // A roll already stopped (Refresh, a new game) keeps its rolling byte.
-    if (record.Rolling == 1) record.Rolling = 2;
-    bool anyRolling = false;
-    for (int k = 1; k <= 3; ++k)
-        anyRolling |= Game.Dice[static_cast<size_t>(k)].Rolling == 1;
-    if (!anyRolling && DiceShown) {
-        Animating = false;
-        DiceShown = false;
-    }
     // The player's next click stops the dice in the game: none is sent from here.
+    DieCameToRest(die);
     ShowDieFace(die);
     RestDie(die);
 }

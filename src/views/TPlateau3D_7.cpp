@@ -356,27 +356,11 @@ void TPlateau3D_7::StartDiceRoll() {
 }
 
 void TPlateau3D_7::DieStopped(int die) {
-    TDieRec& record = Game.Dice[static_cast<size_t>(die)];
-    // A roll already stopped (Refresh, a new game) keeps its rolling byte.
-    if (record.Rolling == 1) record.Rolling = 2;
-    bool anyRolling = false;
-    for (int k = 1; k <= 3; ++k)
-        anyRolling |= Game.Dice[static_cast<size_t>(k)].Rolling == 1;
+    const bool last = DieCameToRest(die);
     ShowDieFace(die);
     RestDie(die);
-    if (anyRolling || !DiceShown) return;
-    Animating = false;
-    DiceShown = false;
     // This theme tells the game itself that its dice have stopped.
-    if (Game.ClickState == kClickStopDice) {
-        try {
-            Game.Click(-1, kNoColour, -1);
-        } catch (const Ecoup_imposible&) {
-            Host.Beep();
-        } catch (const std::exception& error) {
-            Host.ReportClickError(error.what());
-        }
-    }
+    if (last && Game.ClickState == kClickStopDice) ClickGame(-1, kNoColour, -1);
 }
 
 void TPlateau3D_7::StopDiceRoll() {
