@@ -4,8 +4,7 @@
 #include "engine/TRules.h"
 
 #include <algorithm>
-#include <set>
-#include <utility>
+#include <vector>
 
 namespace vantorel::fuzz {
 namespace {
@@ -78,7 +77,12 @@ void CheckMoveList(const Tjeu& jeu, const Tsuivants& list) {
 
     const bool placing = ply.Reserve[mover] > 0;
     const bool jumps = rules.JumpRule() == 2 || (rules.JumpRule() == 0 && PointCountOf(own) == 3);
-    std::set<std::pair<int, int>> quietPairs, capturePairs;
+    // (from, to) pairs seen, from −1 (a placement) up; a bit each, as lists run to thousands.
+    const auto pairIndex = [n](int from, int to) {
+        return static_cast<size_t>((from + 1) * n + to);
+    };
+    std::vector<bool> quietPairs(static_cast<size_t>((n + 1) * n)), capturePairs(quietPairs);
+    size_t pairsSeen = 0;
     bool quietSeen = false;
     for (const TMove& m : list) {
         Expect(m.To >= 0 && m.To < n, "a move goes off the board");
@@ -91,12 +95,14 @@ void CheckMoveList(const Tjeu& jeu, const Tsuivants& list) {
             if (!jumps)
                 Expect(Contains(rules.NeighbourSet(m.From), m.To), "a slide leaves the links");
         }
-        const std::pair<int, int> pair{m.From, m.To};
+        const size_t pair = pairIndex(m.From, m.To);
         if (m.Capture == kNoCapture) {
             quietSeen = true;
             // A slide may repeat when the table repeats a link; nothing else may.
-            Expect(quietPairs.insert(pair).second || (!placing && !jumps),
-                   "a quiet move is listed twice");
+            Expect(!quietPairs[pair] || (!placing && !jumps), "a quiet move is listed twice");
+            Expect(!capturePairs[pair], "a move is listed both with and without a capture");
+            pairsSeen += quietPairs[pair] ? 0 : 1;
+            quietPairs[pair] = true;
             continue;
         }
         Expect(!quietSeen, "a capture is listed after a quiet move");
@@ -108,10 +114,9 @@ void CheckMoveList(const Tjeu& jeu, const Tsuivants& list) {
                    "a capture names a point without an opponent's piece");
         const PointSet after = (own & ~PointBit(m.From)) | PointBit(m.To);
         Expect(ClosesMill(rules, after, m.To), "a move captures without closing a mill");
-        capturePairs.insert(pair);
+        pairsSeen += capturePairs[pair] ? 0 : 1;
+        capturePairs[pair] = true;
     }
-    for (const auto& pair : quietPairs)
-        Expect(!capturePairs.contains(pair), "a move is listed both with and without a capture");
 
     // Every candidate appears: each empty point for a placement, each empty point for each
     // piece when jumping, each empty neighbour otherwise.
@@ -124,8 +129,7 @@ void CheckMoveList(const Tjeu& jeu, const Tsuivants& list) {
             candidates += static_cast<size_t>(PointCountOf(targets));
         });
     }
-    Expect(quietPairs.size() + capturePairs.size() == candidates,
-           "the move list misses a candidate or invents one");
+    Expect(pairsSeen == candidates, "the move list misses a candidate or invents one");
 }
 
 void CheckCaptureList(const Tjeu& jeu, const Tsuivants& list) {

@@ -8,19 +8,17 @@
 
 namespace vantorel {
 
-void AddInGenerationOrder(Tsuivants& list, TMove move) {
-    list.push_back(move);
-    size_t at = list.size() - 1;
-    const bool quiet = move.Capture == kNoCapture;
-    while (at > 0) {
-        const TMove& before = list[at - 1];
-        if (before.Capture != kNoCapture) break;
-        // An even value in 0..17 lets a quiet move pass a quiet one.
-        if (quiet && (RandomBelow(18) & 1u) != 0) break;
-        list[at] = before;
-        --at;
-    }
-    list[at] = move;
+void OrderForGame(Tsuivants& list, size_t begin) {
+    const auto captures = [](const TMove& m) { return m.Capture != kNoCapture; };
+    const auto first = list.begin() + static_cast<std::ptrdiff_t>(begin);
+    // Most lists hold no capture behind a quiet move: no buffer for them.
+    const auto quiet = std::is_partitioned(first, list.end(), captures)
+                           ? std::partition_point(first, list.end(), captures)
+                           : std::stable_partition(first, list.end(), captures);
+    // An even value in 0..17 lets a quiet move pass a quiet one.
+    for (auto move = quiet; move != list.end(); ++move)
+        for (auto at = move; at != quiet && (RandomBelow(18) & 1u) == 0; --at)
+            std::iter_swap(at - 1, at);
 }
 
 TRules::TRules(const Tmodele& model) {
@@ -105,46 +103,33 @@ PointSet TRules::MillCover(PointSet pieces) const {
     return cover;
 }
 
-namespace {
-
-// The game's order, or plain appending for the search, which orders moves its own way.
-template <bool GameOrder> inline void Add(Tsuivants& list, TMove move) {
-    if constexpr (GameOrder)
-        AddInGenerationOrder(list, move);
-    else
-        list.push_back(move);
-}
-
-} // namespace
-
-template <bool GameOrder>
 void TRules::AddCaptures(int from, int to, int mover, const TPly& ply, PointSet capturable,
                          const int8_t liveReserve[2], Tsuivants& list) const {
     const auto f = static_cast<int8_t>(from);
     const auto t = static_cast<int8_t>(to);
     const int opponent = 1 - mover;
     const size_t before = list.size();
-    ForEachPoint(capturable, [&](int c) { Add<GameOrder>(list, {f, t, static_cast<int8_t>(c)}); });
+    ForEachPoint(capturable, [&](int c) { list.push_back({f, t, static_cast<int8_t>(c)}); });
     if (list.size() != before) return;
     const bool reserveLeft = liveReserve[opponent] > 0;
     const auto takeAny = [&] {
         ForEachPoint(ply.Pieces[opponent], [&](int c) {
-            Add<GameOrder>(list, {f, t, static_cast<int8_t>(c)});
+            list.push_back({f, t, static_cast<int8_t>(c)});
         });
     };
     switch (captureRule_) {
     case 1:
-        if (reserveLeft) Add<GameOrder>(list, {f, t, kReserveCapture});
+        if (reserveLeft) list.push_back({f, t, kReserveCapture});
         break;
     case 2:
         if (reserveLeft)
-            Add<GameOrder>(list, {f, t, kReserveCapture});
+            list.push_back({f, t, kReserveCapture});
         else
             takeAny();
         break;
     case 3:
         if (reserveLeft)
-            Add<GameOrder>(list, {f, t, kReserveCapture});
+            list.push_back({f, t, kReserveCapture});
         else if (ply.Reserve[mover] <= 0 && PointCountOf(ply.Pieces[mover]) == 3)
             takeAny();
         break;
@@ -152,19 +137,20 @@ void TRules::AddCaptures(int from, int to, int mover, const TPly& ply, PointSet 
         break;
     }
     // A mill with nothing to take is played as a quiet move.
-    if (list.size() == before) Add<GameOrder>(list, {f, t, kNoCapture});
+    if (list.size() == before) list.push_back({f, t, kNoCapture});
 }
 
 void TRules::GenerateMoves(const TPly& ply, const int8_t liveReserve[2], Tsuivants& list) const {
-    Generate<true>(ply, liveReserve, list);
+    const size_t begin = list.size();
+    Generate(ply, liveReserve, list);
+    OrderForGame(list, begin);
 }
 
 void TRules::GenerateUnordered(const TPly& ply, const int8_t liveReserve[2],
                                Tsuivants& list) const {
-    Generate<false>(ply, liveReserve, list);
+    Generate(ply, liveReserve, list);
 }
 
-template <bool GameOrder>
 void TRules::Generate(const TPly& ply, const int8_t liveReserve[2], Tsuivants& list) const {
     if (ply.Total(0) < 3 || ply.Total(1) < 3) return;
     const int mover = 1 - ply.Mover;
@@ -199,9 +185,9 @@ void TRules::Generate(const TPly& ply, const int8_t liveReserve[2], Tsuivants& l
             }
         }
         if (closes)
-            AddCaptures<GameOrder>(from, to, mover, ply, capturable, liveReserve, list);
+            AddCaptures(from, to, mover, ply, capturable, liveReserve, list);
         else
-            Add<GameOrder>(list, {static_cast<int8_t>(from), static_cast<int8_t>(to), kNoCapture});
+            list.push_back({static_cast<int8_t>(from), static_cast<int8_t>(to), kNoCapture});
     };
 
     if (placing) {

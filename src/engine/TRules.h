@@ -72,10 +72,8 @@ public:
     PointSet MillCover(PointSet pieces) const;
 
 private:
-    template <bool GameOrder>
     void Generate(const TPly& ply, const int8_t liveReserve[2], Tsuivants& list) const;
     // The triples of a move that closes a mill, by what it may take.
-    template <bool GameOrder>
     void AddCaptures(int from, int to, int mover, const TPly& ply, PointSet capturable,
                      const int8_t liveReserve[2], Tsuivants& list) const;
     bool ClosesMill(PointSet pieces, int point) const;
@@ -103,8 +101,9 @@ private:
     std::vector<uint64_t> millsAt64_;
 };
 
-// Adds a move at the end of a list and moves it forward: past every quiet predecessor
-// when it captures, past each quiet predecessor with probability 1/2 when it is quiet.
-void AddInGenerationOrder(Tsuivants& list, TMove move);
+// Puts the moves of list[begin..] in the game's order: the captures first, in the order
+// they came, then the quiet moves, each passing the quiet one before it with probability
+// 1/2 (as if each were added in turn and moved forward).
+void OrderForGame(Tsuivants& list, size_t begin);
 
 } // namespace vantorel
