@@ -3,6 +3,25 @@
 #include <cstdio>
 
 namespace vantorel {
+namespace {
+
+struct TRange {
+    TOptions::Index Option;
+    int32_t Low, High;
+};
+
+// What the options dialog and the level menu can set. A hand-edited record may hold more
+// (a level of 1000 thinks for 82 minutes, a negative speed never arrives).
+constexpr TRange kRanges[] = {
+    {TOptions::AnimSpeed, 1, 20},      {TOptions::Textures, 0, 1},
+    {TOptions::WheelZoom, 0, 1},       {TOptions::ArrowKeyCamera, 0, 1},
+    {TOptions::Music, 0, 1},           {TOptions::ComputerLevel, 0, 34},
+    {TOptions::MaxAnimMs, 100, 10000}, {TOptions::DiceDelayMs, 1000, 10000},
+    {TOptions::TipOfTheDay, 0, 1},     {TOptions::SoundEffects, 0, 1},
+    {TOptions::RandomMusic, 0, 1},
+};
+
+} // namespace
 
 void TOptions::Reset() {
     Values.fill(0);
@@ -65,7 +84,13 @@ void TOptions::FromText(const std::string& text) {
         if (digits <= 8) token = token * 16 + static_cast<uint64_t>(value);
         ++digits;
     }
-    if (read.Checksum() == read[OptionsChecksum]) Values = read.Values;
+    if (read.Checksum() != read[OptionsChecksum]) return;
+    const TOptions defaults;
+    for (const TRange& range : kRanges)
+        if (read[range.Option] < range.Low || read[range.Option] > range.High)
+            read[range.Option] = defaults[range.Option];
+    read[OptionsChecksum] = read.Checksum();
+    Values = read.Values;
 }
 
 } // namespace vantorel

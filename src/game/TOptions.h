@@ -37,7 +37,8 @@ struct TOptions {
     // Each value as at least four upper-case hex digits and a space (negative: 0000).
     std::string ToText() const;
     // Reads the text form; anything unreadable or a checksum that does not match gives the
-    // defaults. Lower-case letters separate groups, as any other character does.
+    // defaults. Lower-case letters separate groups, as any other character does. A value
+    // the program cannot set (a level of 99, a negative delay) takes its default.
     void FromText(const std::string& text);
 };
 

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <string>
+
 using namespace vantorel;
 
 // Guards the defaults and their text: the checksum of the defaults and the exact groups.
@@ -46,4 +49,31 @@ TEST(Options, ReadingBackAndRefusingDamage) {
     TOptions negative;
     negative[TOptions::AnimSpeed] = -3;
     EXPECT_EQ(negative.ToText().substr(0, 5), "0000 ");
+}
+
+// Guards what a hand-edited record can do: a value no control can set takes its default, the
+// others are kept and the checksum follows.
+TEST(Options, ValuesOutOfReachTakeTheirDefaults) {
+    TOptions edited;
+    edited[TOptions::ComputerLevel] = 1000;
+    edited[TOptions::DiceDelayMs] = -2000;
+    edited[TOptions::AnimSpeed] = 0;
+    edited[TOptions::MaxAnimMs] = 10000;
+    edited[TOptions::Music] = 0;
+    edited[TOptions::OptionsChecksum] = edited.Checksum();
+    std::string text; // eight digits a value, as ToText does not write a negative one
+    for (const int32_t v : edited.Values) {
+        char group[16];
+        std::snprintf(group, sizeof group, "%08X ", static_cast<unsigned>(v));
+        text += group;
+    }
+    TOptions read;
+    read.FromText(text);
+    const TOptions defaults;
+    EXPECT_EQ(read[TOptions::ComputerLevel], defaults[TOptions::ComputerLevel]);
+    EXPECT_EQ(read[TOptions::DiceDelayMs], defaults[TOptions::DiceDelayMs]);
+    EXPECT_EQ(read[TOptions::AnimSpeed], defaults[TOptions::AnimSpeed]);
+    EXPECT_EQ(read[TOptions::MaxAnimMs], 10000);
+    EXPECT_EQ(read[TOptions::Music], 0);
+    EXPECT_EQ(read[TOptions::OptionsChecksum], read.Checksum());
 }

@@ -32,8 +32,9 @@ QStringList WithDefaults(QStringList names) {
     return names;
 }
 
-const QByteArray kDefaultsWritten = "Nr_0000=Bresca\nNr_0001=Derwyn\nNr_0002=Lumarre\nNr_0003=Olvira\n"
-                                    "Nr_0004=Quillon\nNr_0005=Tobran\nNr_0006=Yvandor\n";
+const QByteArray kDefaultsWritten =
+    "Nr_0000=Bresca\nNr_0001=Derwyn\nNr_0002=Lumarre\nNr_0003=Olvira\n"
+    "Nr_0004=Quillon\nNr_0005=Tobran\nNr_0006=Yvandor\n";
 
 // Guards the reading of "Players": the text after the last "=", cut to 50 characters
 // (never inside a pair), line ends, section case, junk and Latin-1 bytes.
@@ -162,12 +163,13 @@ TEST(Session, OptionsTextAndItsChecksum) {
     TUserStore store(dir.filePath(QStringLiteral("u.conf")));
     TOptions options;
     SaveOptions(store, options);
-    const QString defaults = QStringLiteral("0004 0000 0001 0000 0000 0001 0002 1388 0001 07D0 0001 "
-                                            "0001 0000 0000 0000 0000 0000 0000 0000 C098 ");
+    const QString defaults =
+        QStringLiteral("0004 0000 0001 0000 0000 0001 0002 1388 0001 07D0 0001 "
+                       "0001 0000 0000 0000 0000 0000 0000 0000 C098 ");
     EXPECT_EQ(store.Read(QStringLiteral("Default"), {}), defaults);
 
     options[TOptions::ComputerLevel] = 34;
-    options[TOptions::MaxAnimMs] = 0x12345;
+    options.Values[13] = 0x12345; // wider than four digits
     SaveOptions(store, options);
     TOptions read;
     read[TOptions::AnimSpeed] = 9;
@@ -179,10 +181,10 @@ TEST(Session, OptionsTextAndItsChecksum) {
     LoadOptions(store, read);
     EXPECT_EQ(read.Values, options.Values) << "any other character separates groups";
 
-    for (const QString& text : {defaults.left(14), QString(defaults).replace(0, 4, "0005"),
-                                QString(defaults).replace("07D0", "07d0"),
-                                QString(defaults).replace("0004", "00a4"),
-                                QStringLiteral("n'importe quoi"), QString()}) {
+    for (const QString& text :
+         {defaults.left(14), QString(defaults).replace(0, 4, "0005"),
+          QString(defaults).replace("07D0", "07d0"), QString(defaults).replace("0004", "00a4"),
+          QStringLiteral("n'importe quoi"), QString()}) {
         store.Write(QStringLiteral("Default"), text);
         TOptions edited;
         edited[TOptions::ComputerLevel] = 22;
@@ -196,8 +198,9 @@ TEST(Session, OptionsTextAndItsChecksum) {
 TEST(Session, BoardIdentityRoundTrip) {
     EXPECT_EQ(FormatTablier(1, 3, 8, 1963), "000001;03;8;07AB");
     EXPECT_EQ(FormatTablier(-1, 31, 12, 2026), "FFFFFFFF;1F;C;07EA");
-    for (const TTablier board : {TTablier{0x123456, 9, 12, 2026}, TTablier{-5, 1, 1, 1},
-                                 TTablier{INT32_MIN, 0, 0, 0}, TTablier{INT32_MAX, 65535, 1, 65535}}) {
+    for (const TTablier board :
+         {TTablier{0x123456, 9, 12, 2026}, TTablier{-5, 1, 1, 1}, TTablier{INT32_MIN, 0, 0, 0},
+          TTablier{INT32_MAX, 65535, 1, 65535}}) {
         const TTablier back = ParseTablier(FormatTablier(board));
         EXPECT_EQ(std::tuple(back.Kind, back.Day, back.Month, back.Year),
                   std::tuple(board.Kind, board.Day, board.Month, board.Year));
@@ -225,8 +228,9 @@ TEST(Session, BoardAndThemeAreTakenOnce) {
     TUserStore store(dir.filePath(QStringLiteral("u.conf")));
     EXPECT_EQ(TakeStoredTheme(store), 6);
     EXPECT_EQ(store.Read(QStringLiteral("Theme"), {}), "1");
-    for (const auto& [text, theme] : {std::pair{"2", 2}, std::pair{"abc", 1}, std::pair{"0", 1},
-                                      std::pair{"-3", 1}, std::pair{"256", 1}, std::pair{"255", 255}}) {
+    for (const auto& [text, theme] :
+         {std::pair{"2", 2}, std::pair{"abc", 1}, std::pair{"0", 1}, std::pair{"-3", 1},
+          std::pair{"256", 1}, std::pair{"255", 255}}) {
         store.Write(QStringLiteral("Theme"), QString::fromLatin1(text));
         EXPECT_EQ(TakeStoredTheme(store), theme) << text;
         EXPECT_EQ(TakeStoredTheme(store), 1) << "a second take is a run that died";
