@@ -235,6 +235,18 @@
         <source>Un moulin répète un point.</source>
         <translation>A mill repeats a point.</translation>
     </message>
+    <message>
+        <source>Le tablier a trop de points, de liens ou de moulins.</source>
+        <translation>The board has too many points, links or mills.</translation>
+    </message>
+    <message>
+        <source>La description est trop longue (64 Kio et 10000 lignes au plus).</source>
+        <translation>The description is too long (64 KiB and 10000 lines at most).</translation>
+    </message>
+    <message>
+        <source>Le nom de la variante est trop long.</source>
+        <translation>The variant&apos;s name is too long.</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>

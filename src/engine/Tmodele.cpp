@@ -243,7 +243,25 @@ int Tmodele::Checksum() const {
     return crc;
 }
 
+std::string Tmodele::RecordProblem() const {
+    if (PointCount() > kMaxRecordPoints || LinkCount() > kMaxRecordLinks ||
+        MillCount() > kMaxRecordMills)
+        return VANTOREL_TEXT("Catalogue", "Le tablier a trop de points, de liens ou de moulins.");
+    if (Name.size() > TValueReader::kMaxStringBytes)
+        return VANTOREL_TEXT("Catalogue", "Le nom de la variante est trop long.");
+    size_t bytes = 0;
+    for (const std::string& line : Description)
+        bytes += line.size() + 2;
+    if (Description.size() > static_cast<size_t>(kMaxDescriptionLines) ||
+        bytes > kMaxDescriptionBytes)
+        return VANTOREL_TEXT("Catalogue",
+                             "La description est trop longue (64 Kio et 10000 lignes au plus).");
+    return {};
+}
+
 void Tmodele::WriteTo(TValueWriter& w) const {
+    if (std::string problem = RecordProblem(); !problem.empty())
+        throw StreamError(StreamError::Kind::Format, problem);
     w.WriteString(kRecordTag);
     w.WriteInteger(Kind);
     w.WriteInteger(Day);

@@ -102,6 +102,9 @@ public:
 
     // The description as one text, each line followed by CR LF.
     std::string DescriptionText() const;
+    // Empty when a record of this model reads back; otherwise why not, in French. Writing
+    // such a record throws instead: a file its own reader refuses is a variant lost.
+    std::string RecordProblem() const;
 
 private:
     // A model with the creation defaults and nothing loaded, no identity drawn.

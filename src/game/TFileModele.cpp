@@ -170,8 +170,24 @@ std::vector<Tmodele> TFileModele::ReadAll(std::string* problem) const {
 // written, so a full disk or a lost write never costs a variant. A damaged library is not
 // rewritten at all: every record after the damage would be lost with it.
 std::string TFileModele::Delete(int32_t kind, uint16_t day, uint16_t month, uint16_t year) {
+    return Rewrite(kind, day, month, year, nullptr);
+}
+
+// Mended: the editor removed the old record and then appended the new one, so a new record
+// that could not be written left the library without the variant at all.
+std::string TFileModele::Replace(const Tmodele& variant) {
+    std::error_code ec;
+    if (!fs::exists(path_, ec)) return Append(variant);
+    return Rewrite(variant.Kind, variant.Day, variant.Month, variant.Year, &variant);
+}
+
+std::string TFileModele::Rewrite(int32_t kind, uint16_t day, uint16_t month, uint16_t year,
+                                 const Tmodele* added) {
     std::error_code ec;
     if (!fs::is_regular_file(path_, ec)) return OpenFailure(path_);
+    if (added)
+        if (std::string problem = added->RecordProblem(); !problem.empty())
+            return ErrorMessage(4, Utf8(path_) + " : " + problem);
     // Checked before the backup, which could otherwise push a good old copy out.
     if (std::string damage = Damage(); !damage.empty()) return damage;
 
@@ -198,6 +214,7 @@ std::string TFileModele::Delete(int32_t kind, uint16_t day, uint16_t month, uint
         // Damage found only now (the file changed under us) leaves the library as it is.
         if (end == ReadEnd::Damaged) return ErrorMessage(4, Utf8(path_) + " : " + damage);
     }
+    if (added) added->SaveToStream(kept);
     if (const std::string error = WriteFileAtomically(path_, std::string_view(kept.view()));
         !error.empty())
         return ErrorMessage(4, error);

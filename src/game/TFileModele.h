@@ -58,6 +58,10 @@ public:
     // library included, changes nothing.
     std::string Delete(int32_t kind, uint16_t day, uint16_t month, uint16_t year);
 
+    // Puts the variant in place of every variant with its identity, in one write after the
+    // same backup; a library without it gets it added. A failure changes nothing.
+    std::string Replace(const Tmodele& variant);
+
     // Adds the variant at the end, creating the library when needed. Returns the open-file
     // message on failure, empty on success; a failed write or a damaged library leaves the
     // library as it was.
@@ -71,6 +75,10 @@ public:
     void SetCopyHook(CopyFileHook hook) { copyFile_ = std::move(hook); }
 
 private:
+    // The library without the variants of that identity, `added` (when given) at its end.
+    std::string Rewrite(int32_t kind, uint16_t day, uint16_t month, uint16_t year,
+                        const Tmodele* added);
+
     TLibrarySettings& settings_;
     std::filesystem::path path_;
     CopyFileHook copyFile_;

@@ -809,13 +809,13 @@ void TFModele::ReconnaitreClick() {
     const Tmodele model = Drawing.BuildModel();
     TFileModele* library = host_.Library();
     if (!library) return;
-    if (Drawing.StorageState == TStorage::Library) {
-        if (!library->Delete(model.Kind, model.Day, model.Month, model.Year).empty()) {
-            host_.ReportError(4, library->Path().string());
-            return;
-        }
+    if (const std::string problem = model.RecordProblem(); !problem.empty()) {
+        host_.ReportError(1, problem);
+        return;
     }
-    if (!library->Append(model).empty()) {
+    // The old record goes in the same write as the new one: never one without the other.
+    const bool stored = Drawing.StorageState == TStorage::Library;
+    if (!(stored ? library->Replace(model) : library->Append(model)).empty()) {
         host_.ReportError(4, library->Path().string());
         return;
     }

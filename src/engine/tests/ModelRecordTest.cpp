@@ -412,6 +412,50 @@ TEST(ModelRecord, ReaderLimitsAndListLengths) {
     }
 }
 
+// Guards the writer against files its own reader refuses (a variant saved and then lost):
+// it writes up to the reader's limits and throws, writing nothing, one step past them.
+TEST(ModelRecord, WriterStopsWhereTheReaderWould) {
+    const std::string page(32 * 1024 - 2, 'd'); // with its CR LF, half of 64 KiB
+    struct Case {
+        const char* what;
+        std::function<void(Tmodele&)> shape;
+        bool written;
+    };
+    const Case cases[] = {
+        {"10000 lines", [](Tmodele& m) { m.Description.assign(10000, "l"); }, true},
+        {"10001 lines", [](Tmodele& m) { m.Description.assign(10001, "l"); }, false},
+        {"64 KiB of description",
+         [&](Tmodele& m) {
+             m.Description = {page, page};
+         },
+         true},
+        {"64 KiB + 2",
+         [&](Tmodele& m) {
+             m.Description = {page, page + "x"};
+         },
+         false},
+        {"64 KiB name", [](Tmodele& m) { m.Name.assign(64 * 1024, 'n'); }, true},
+        {"64 KiB + 1 name", [](Tmodele& m) { m.Name.assign(64 * 1024 + 1, 'n'); }, false},
+        {"201 points", [](Tmodele& m) { m.Points.resize(201); }, false},
+    };
+    for (const Case& c : cases) {
+        Tmodele m = CustomModel();
+        c.shape(m);
+        std::ostringstream out(std::ios::binary);
+        if (c.written) {
+            m.SaveToStream(out);
+            Tmodele read = CustomModel();
+            std::istringstream in(out.str(), std::ios::binary);
+            EXPECT_NO_THROW(read.LoadFromStream(in)) << c.what;
+            EXPECT_EQ(Snapshot(read), Snapshot(m)) << c.what;
+        } else {
+            EXPECT_FALSE(m.RecordProblem().empty()) << c.what;
+            EXPECT_THROW(m.SaveToStream(out), StreamError) << c.what;
+            EXPECT_EQ(out.str(), "") << c.what;
+        }
+    }
+}
+
 // Guards against a truncated file being taken for a complete one, or leaving the model
 // partly overwritten.
 TEST(ModelRecord, EveryTruncationThrowsAndChangesNothing) {

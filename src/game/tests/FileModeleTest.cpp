@@ -237,16 +237,24 @@ TEST_F(FileModele, AStaleChecksumStillLists) {
     EXPECT_TRUE(file.Find(41, 12, 5, 2004).has_value());
 }
 
-// Guards the editor's re-registration: one record of the variant, now last, nothing else lost.
-TEST_F(FileModele, DeleteThenAppendLeavesOneRecordAtTheEnd) {
+// Guards the editor's re-registration: one record of the variant, now last, nothing else
+// lost; and the old record and the new one go in one write, so a new record that cannot be
+// written (it used to be appended after the old one was deleted) costs nothing.
+TEST_F(FileModele, ReplaceLeavesOneRecordAtTheEndOrChangesNothing) {
     TFileModele file = Open(Records({51, 52, 53}));
     Tmodele changed = Variant(52);
     changed.Name = "Variante 52 revue";
-    EXPECT_EQ(file.Delete(52, 12, 5, 2004), "");
-    EXPECT_EQ(file.Append(changed), "");
+    EXPECT_EQ(file.Replace(changed), "");
     const auto all = file.ReadAll();
     ASSERT_EQ(Kinds(all), (std::vector<int32_t>{51, 53, 52}));
     EXPECT_EQ(all[2].Name, "Variante 52 revue");
+    EXPECT_TRUE(NoTemporaryLeft(library));
+
+    const std::string before = ReadBytes(library);
+    changed.Description.assign(10001, "ligne");
+    EXPECT_TRUE(IsOpenFailure(file.Replace(changed)));
+    EXPECT_TRUE(IsOpenFailure(file.Append(changed)));
+    EXPECT_EQ(ReadBytes(library), before);
     EXPECT_TRUE(NoTemporaryLeft(library));
 }
 

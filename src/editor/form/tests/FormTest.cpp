@@ -196,6 +196,12 @@ TEST(EditorForm, RegisteringAndOpeningFromTheLibrary) {
     ASSERT_EQ(library.ReadAll().size(), 1u);
     const Tmodele stored = library.ReadAll().front();
     EXPECT_EQ(stored.PiecesPerSide[0], 6);
+    // A description no record can hold is refused, and the registered board stays.
+    f.form->Memo_desc->setPlainText(QString(70 * 1024, u'x'));
+    f.form->Reconnaitre->trigger();
+    EXPECT_EQ(f.host.errors, std::vector<int>{1});
+    ASSERT_EQ(library.ReadAll().size(), 1u);
+    EXPECT_TRUE(library.ReadAll().front().SameAs(stored));
 
     Form g(std::make_unique<LastOfLibrary>(library));
     g.host.library = &library;
