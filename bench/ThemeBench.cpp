@@ -132,9 +132,11 @@ struct Board {
 int main(int argc, char** argv) {
     scene::TSceneViewer::PrepareSurfaceFormat();
     std::vector<int> themes;
+    bool samplesGiven = false;
     for (int k = 1; k < argc; ++k) {
         // "--samples N" measures another multisampling than the program's own.
         if (std::string(argv[k]) == "--samples" && k + 1 < argc) {
+            samplesGiven = true;
             QSurfaceFormat format = QSurfaceFormat::defaultFormat();
             format.setSamples(std::atoi(argv[++k]));
             QSurfaceFormat::setDefaultFormat(format);
@@ -143,6 +145,9 @@ int main(int argc, char** argv) {
         themes.push_back(std::atoi(argv[k]));
     }
     QApplication app(argc, argv);
+    // As the program does, unless told otherwise.
+    if (!samplesGiven) scene::TSceneViewer::FitSurfaceFormatToRenderer();
+    std::printf("multisampling: %d samples\n", QSurfaceFormat::defaultFormat().samples());
     if (themes.empty()) themes = {1, 2, 6, 7, 8, 10, 13};
 
     scene::TScene scene;

@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Vantorel"));
     QApplication::setOrganizationName(QStringLiteral("TEV"));
     QApplication::setWindowIcon(vantorel::VantorelIcon());
+    vantorel::scene::TSceneViewer::FitSurfaceFormatToRenderer();
 
     // The language of the last run, or the system's at the first: the splash and the
     // command line's help speak it already; the window takes it from the same value.

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QOffscreenSurface>
 #include <QOpenGLContext>
+#include <QOpenGLFunctions>
 #include <QPointer>
 #include <QWheelEvent>
 
@@ -63,6 +65,28 @@ void TSceneViewer::PrepareSurfaceFormat() {
     format.setDepthBufferSize(24);
     format.setSamples(4);
     QSurfaceFormat::setDefaultFormat(format);
+}
+
+bool TSceneViewer::IsSoftwareRenderer(const QString& renderer) {
+    for (const char* name : {"llvmpipe", "softpipe", "swrast", "Software Rasterizer"})
+        if (renderer.contains(QLatin1String(name), Qt::CaseInsensitive)) return true;
+    return false;
+}
+
+bool TSceneViewer::FitSurfaceFormatToRenderer() {
+    QOffscreenSurface surface;
+    surface.create();
+    QOpenGLContext context;
+    if (!context.create() || !context.makeCurrent(&surface)) return false;
+    const auto* name = context.functions()->glGetString(GL_RENDERER);
+    const QString renderer =
+        name ? QString::fromLatin1(reinterpret_cast<const char*>(name)) : QString();
+    context.doneCurrent();
+    if (!IsSoftwareRenderer(renderer)) return false;
+    QSurfaceFormat format = QSurfaceFormat::defaultFormat();
+    format.setSamples(0);
+    QSurfaceFormat::setDefaultFormat(format);
+    return true;
 }
 
 TSceneViewer::TSceneViewer(QWidget* parent) : QOpenGLWidget(parent) {

@@ -44,6 +44,11 @@ class TSceneViewer : public QOpenGLWidget {
 public:
     // Asks for the compatibility context the scene draws with; before QApplication.
     static void PrepareSurfaceFormat();
+    // Once the application exists and before the first viewer: a renderer that draws on
+    // the processor (Mesa's llvmpipe and the like) gets no multisampling, which costs it
+    // three to four times each frame. True when it was turned off.
+    static bool FitSurfaceFormatToRenderer();
+    static bool IsSoftwareRenderer(const QString& renderer);
 
     explicit TSceneViewer(QWidget* parent = nullptr);
     ~TSceneViewer() override;

@@ -8,11 +8,15 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 
 using namespace vantorel::scene;
 
-// Guards the whole chain from the scene to the pixels: context, camera, material, light.
-TEST(Render, APlaneInFrontOfTheCameraIsDrawnInItsColour) {
+namespace {
+
+// The colour at the middle of a frame showing an orange plane, and the samples its viewer
+// drew with.
+std::pair<QColor, int> OrangePlaneFrame() {
     TScene scene;
     auto* frame = scene.Root().AddChild<TDummyCube>();
     auto* camera = frame->AddChild<TCamera>();
@@ -33,13 +37,36 @@ TEST(Render, APlaneInFrontOfTheCameraIsDrawnInItsColour) {
     wait.start();
     while (!viewer.isValid() && wait.elapsed() < 5000)
         QApplication::processEvents();
-    ASSERT_TRUE(viewer.isValid());
+    if (!viewer.isValid()) return {};
     const QImage picture = viewer.Snapshot();
-    ASSERT_FALSE(picture.isNull());
-    const QColor centre = picture.pixelColor(picture.width() / 2, picture.height() / 2);
+    if (picture.isNull()) return {};
+    return {picture.pixelColor(picture.width() / 2, picture.height() / 2),
+            viewer.format().samples()};
+}
+
+void ExpectOrange(const QColor& centre) {
     EXPECT_GT(centre.red(), 200);
     EXPECT_NEAR(centre.green(), 128, 40);
     EXPECT_LT(centre.blue(), 60);
+}
+
+} // namespace
+
+// Guards the whole chain from the scene to the pixels: context, camera, material, light.
+TEST(Render, APlaneInFrontOfTheCameraIsDrawnInItsColour) {
+    ExpectOrange(OrangePlaneFrame().first);
+}
+
+// Guards the program's frame rate in software: Mesa's llvmpipe (this test runs on it) is
+// recognised, the viewers made afterwards draw without multisampling, and still draw.
+TEST(Render, ASoftwareRendererDrawsWithoutMultisampling) {
+    const QSurfaceFormat prepared = QSurfaceFormat::defaultFormat();
+    ASSERT_TRUE(TSceneViewer::FitSurfaceFormatToRenderer());
+    const auto [centre, samples] = OrangePlaneFrame();
+    QSurfaceFormat::setDefaultFormat(prepared);
+    EXPECT_LE(samples, 0);
+    ExpectOrange(centre);
+    EXPECT_FALSE(TSceneViewer::IsSoftwareRenderer("AMD Radeon RX 6600 (radeonsi, navi23)"));
 }
 
 // Guards the text over the picture: it stands at its pixel place from the top left, over
